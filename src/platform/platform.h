@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/forms/image_surface.h"
+#include "platform/windows_api.h"
+
+namespace tintavo {
+
+// The screen's size in twips, as the forms layer reports it.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual float Width() const = 0;
+    virtual float Height() const = 0;
+};
+
+// Everything the window's handlers reach beyond their own controls: the Windows calls, the
+// screen and the images behind picture boxes. One implementation drives Win32, the other is
+// the headless backend of the unit tests.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual WindowsApi& Api() = 0;
+    virtual const Screen& GetScreen() const = 0;
+    virtual SurfaceFactory& Surfaces() = 0;
+};
+
+}  // namespace tintavo

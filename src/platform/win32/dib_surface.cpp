@@ -1,0 +1,58 @@
+#include "platform/win32/dib_surface.h"
+
+namespace tintavo::win32 {
+
+COLORREF ResolveColour(ColourValue colour) {
+    return IsSystemColour(colour) ? ::GetSysColor(SystemColourIndexOf(colour)) : static_cast<COLORREF>(colour);
+}
+
+namespace {
+
+HBITMAP CreateTopDownDib(int width, int height, std::uint32_t*& bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* memory = nullptr;
+    const HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
+    bits = static_cast<std::uint32_t*>(memory);
+    return bitmap;
+}
+
+}  // namespace
+
+DibSurface::DibSurface(int width, int height)
+    : width_(width), height_(height), bitmap_(CreateTopDownDib(width, height, bits_)),
+      dc_(::CreateCompatibleDC(nullptr)) {
+    ::SelectObject(dc_.get(), bitmap_.get());
+}
+
+void DibSurface::Fill(ColourValue colour) {
+    unique_hbrush brush(::CreateSolidBrush(ResolveColour(colour)));
+    const RECT all{0, 0, width_, height_};
+    ::FillRect(dc_.get(), &all, brush.get());
+}
+
+void DibSurface::StretchFrom(const ImageSurface& source, PixelRect destination, PixelRect from) {
+    const HDC sourceDc = reinterpret_cast<HDC>(source.Dc());
+    ::SetStretchBltMode(dc_.get(), COLORONCOLOR);
+    ::StretchBlt(dc_.get(), destination.x, destination.y, destination.width, destination.height, sourceDc, from.x,
+                 from.y, from.width, from.height, SRCCOPY);
+}
+
+ColourValue DibSurface::PixelAt(int x, int y) const {
+    if (!bits_) return 0;
+    // Drawing through GDI may still be queued; the memory must hold it before it is read.
+    ::GdiFlush();
+    const std::uint32_t bgra = bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                                     static_cast<std::size_t>(x)];
+    const std::uint32_t red = (bgra >> 16) & 0xFF;
+    const std::uint32_t green = (bgra >> 8) & 0xFF;
+    const std::uint32_t blue = bgra & 0xFF;
+    return static_cast<ColourValue>(red | green << 8 | blue << 16);
+}
+
+}  // namespace tintavo::win32

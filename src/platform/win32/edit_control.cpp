@@ -1,0 +1,19 @@
+#include "platform/win32/edit_control.h"
+
+
+namespace tintavo::win32 {
+
+EditControl::EditControl(HWND parent, ControlId id, TextBox& model, DWORD extendedStyle)
+    : ChildControl(parent, id, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, extendedStyle), model_(model) {
+    model_.AttachView(this);
+}
+
+void EditControl::ShowText(const std::u16string& text) {
+    // SetWindowText sends EN_CHANGE at once; the model already holds the text, so that
+    // notification changes nothing.
+    ::SetWindowTextW(hwnd(), ToWide(text).c_str());
+    // Where the user is typing, the caret stays behind the text rather than jumping to its start.
+    if (::GetFocus() == hwnd()) ::SendMessageW(hwnd(), EM_SETSEL, text.size(), text.size());
+}
+
+}  // namespace tintavo::win32

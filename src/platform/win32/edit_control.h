@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/forms/text_box.h"
+#include "platform/win32/child_control.h"
+#include "platform/win32/text.h"
+
+namespace tintavo::win32 {
+
+// A single-line EDIT control showing a text box.
+class EditControl final : public ChildControl, private TextBox::View {
+public:
+    EditControl(HWND parent, ControlId id, TextBox& model, DWORD extendedStyle);
+    ~EditControl() override { model_.AttachView(nullptr); }
+
+    // EN_CHANGE: the user typed, pasted or deleted.
+    void OnChange() { model_.Edited(WindowText(hwnd())); }
+
+private:
+    void ShowText(const std::u16string& text) override;
+
+    TextBox& model_;
+};
+
+}  // namespace tintavo::win32

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/win32/fonts.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_platform.h"
+#include "window/form1.h"
+
+namespace tintavo::win32 {
+
+// The Win32 window of Form1: creates the controls, lays them out at the window's DPI and
+// routes the window's messages to the form's handlers.
+class FormWindow {
+public:
+    static constexpr wchar_t kClassName[] = L"TintavoForm1";
+
+    explicit FormWindow(Win32Platform& platform);
+    ~FormWindow();
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    // Creates the window and its controls, starts the timer and runs Load, which shows it.
+    void Create(HINSTANCE instance);
+
+    // Gives the form the first look at a message of the thread's loop: the key preview of
+    // KeyPress and Tab between the controls. True when the message is used up.
+    bool PreviewMessage(MSG& message);
+
+private:
+    struct Children;
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void ApplyDpi(int dpi);
+    void OnPaint();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    LRESULT OnControlColour(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnHorizontalScroll(WPARAM wParam, LPARAM lParam);
+    void OnActivate(WPARAM wParam);
+    void OnDestroy();
+    bool PreviewCharacter(MSG& message);
+    void MoveFocus(bool backwards);
+
+    Win32Platform& platform_;
+    HINSTANCE instance_ = nullptr;
+    HWND hwnd_ = nullptr;
+    int dpi_ = USER_DEFAULT_SCREEN_DPI;
+    std::unique_ptr<Form1> form_;
+    std::unique_ptr<Children> children_;
+    FontSet fonts_;
+    unique_hbitmap banner_;
+    unique_hicon bigIcon_;
+    unique_hicon smallIcon_;
+    HWND lastFocus_ = nullptr;
+};
+
+}  // namespace tintavo::win32

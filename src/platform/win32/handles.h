@@ -1,0 +1,91 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace tintavo::win32 {
+
+// Owns one Windows handle and gives it back with its own release function; moves, never
+// copies. Named after the wrappers of Microsoft's WIL.
+template <typename Handle, auto Release>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
+    ~UniqueHandle() { reset(); }
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) reset(std::exchange(other.handle_, nullptr));
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+    Handle get() const noexcept { return handle_; }
+    explicit operator bool() const noexcept { return handle_ != nullptr; }
+    void reset(Handle handle = nullptr) noexcept {
+        if (handle_) Release(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using unique_hdc = UniqueHandle<HDC, &::DeleteDC>;
+using unique_hbitmap = UniqueHandle<HBITMAP, &::DeleteObject>;
+using unique_hfont = UniqueHandle<HFONT, &::DeleteObject>;
+using unique_hbrush = UniqueHandle<HBRUSH, &::DeleteObject>;
+using unique_hicon = UniqueHandle<HICON, &::DestroyIcon>;
+
+// A window's device context, given back to that window.
+class unique_hdc_window {
+public:
+    unique_hdc_window(HWND window, HDC dc) noexcept : window_(window), dc_(dc) {}
+    ~unique_hdc_window() {
+        if (dc_) ::ReleaseDC(window_, dc_);
+    }
+    unique_hdc_window(const unique_hdc_window&) = delete;
+    unique_hdc_window& operator=(const unique_hdc_window&) = delete;
+
+    HDC get() const noexcept { return dc_; }
+
+private:
+    HWND window_ = nullptr;
+    HDC dc_ = nullptr;
+};
+
+// Selects an object into a device context and puts the previous one back.
+class unique_select_object {
+public:
+    unique_select_object(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(::SelectObject(dc, object)) {}
+    ~unique_select_object() {
+        if (previous_ && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
+    }
+    unique_select_object(const unique_select_object&) = delete;
+    unique_select_object& operator=(const unique_select_object&) = delete;
+
+private:
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+// BeginPaint and EndPaint around a WM_PAINT.
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) noexcept : window_(window), dc_(::BeginPaint(window, &paint_)) {}
+    ~PaintScope() { ::EndPaint(window_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+    HDC dc() const noexcept { return dc_; }
+    const RECT& area() const noexcept { return paint_.rcPaint; }
+
+private:
+    HWND window_ = nullptr;
+    PAINTSTRUCT paint_{};
+    HDC dc_ = nullptr;
+};
+
+}  // namespace tintavo::win32

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/forms/label.h"
+#include "platform/win32/child_control.h"
+
+namespace tintavo::win32 {
+
+// A centred STATIC control showing a label, subclassed for the label's mouse events. A link
+// label shows the hand cursor.
+class LabelControl final : public ChildControl, private Label::View {
+public:
+    enum class Kind { kCaption, kLink };
+
+    LabelControl(HWND parent, ControlId id, Label& model, Kind kind);
+    ~LabelControl() override;
+
+    // The fonts for the label without and with underline.
+    void SetFonts(HFONT regular, HFONT underlined);
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnButtonDown(UINT message);
+    void OnButtonUp(UINT message, LPARAM lParam);
+
+    void ShowCaption(const std::u16string& caption) override;
+    void ShowUnderline(bool underline) override;
+
+    Label& model_;
+    Kind kind_;
+    WNDPROC staticProc_ = nullptr;
+    HFONT regular_ = nullptr;
+    HFONT underlined_ = nullptr;
+    // The button that went down over the label and is held; a click needs its release.
+    UINT pressedButtonUp_ = 0;
+    // Windows (and Wine after ReleaseCapture) sends moves without motion; only real ones count.
+    LPARAM lastMove_ = -1;
+};
+
+}  // namespace tintavo::win32
