@@ -9,9 +9,12 @@ add_library(tintavo_headless STATIC
 target_link_libraries(tintavo_headless PUBLIC tintavo_core)
 
 add_executable(unit_tests
+    tests/unit/colour_code_test.cpp
+    tests/unit/component_editors_test.cpp
     tests/unit/conversions_test.cpp
     tests/unit/forms_test.cpp
     tests/unit/layout_test.cpp
+    tests/unit/sampling_tick_test.cpp
     tests/unit/window_handlers_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE tintavo_headless GTest::gtest_main)

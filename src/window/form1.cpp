@@ -26,6 +26,11 @@ Form1::Form1(Platform& platform, int dpi)
     Picture2.MouseDown.Handle([this](std::int16_t button, std::int16_t shift, float x, float y) {
         Picture2_MouseDown(button, shift, x, y);
     });
+    Timer1.Tick.Handle([this] { Timer1_Timer(); });
+    for (int i = 0; i < 3; ++i) {
+        Text1[i].Change.Handle([this, i] { Text1_Change(i); });
+        HScroll1[i].Change.Handle([this, i] { HScroll1_Change(i); });
+    }
 }
 
 void Form1::ChangeDpi(int dpi) {

@@ -31,6 +31,9 @@ public:
     void Form_Load();
     void Form_KeyPress(std::int16_t& KeyAscii);
 
+    // Builds the colour code in Text2 from the three component texts.
+    void ChangeH();
+
     WindowHandle hWnd = 0;
 
     PictureBox Picture2;
@@ -55,6 +58,13 @@ private:
     static constexpr ScrollBar::Range kComponentRange{0, 255, 1, 5};
 
     void Picture2_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void Timer1_Timer();
+    void Text1_Change(int Index);
+    void HScroll1_Change(int Index);
+
+    // The value 0..255 of a component as its text gives it.
+    int ComponentValue(int index) const;
+    void RepaintSwatch();
 
     Platform& platform_;
 };
