@@ -12,6 +12,7 @@ add_executable(unit_tests
     tests/unit/colour_code_test.cpp
     tests/unit/component_editors_test.cpp
     tests/unit/conversions_test.cpp
+    tests/unit/copy_label_test.cpp
     tests/unit/forms_test.cpp
     tests/unit/layout_test.cpp
     tests/unit/sampling_tick_test.cpp

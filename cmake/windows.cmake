@@ -19,6 +19,7 @@ add_executable(tintavo WIN32
     src/platform/win32/main.cpp
     src/platform/win32/picture_control.cpp
     src/platform/win32/scroll_bar_control.cpp
+    src/platform/win32/win32_clipboard.cpp
     src/platform/win32/win32_platform.cpp
     src/platform/win32/win32_windows_api.cpp
     resources/tintavo.rc

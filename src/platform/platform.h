@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/clipboard.h"
 #include "platform/forms/image_surface.h"
 #include "platform/windows_api.h"
 
@@ -14,13 +15,14 @@ public:
 };
 
 // Everything the window's handlers reach beyond their own controls: the Windows calls, the
-// screen and the images behind picture boxes. One implementation drives Win32, the other is
+// screen, the clipboard and the images behind picture boxes. One implementation drives Win32, the other is
 // the headless backend of the unit tests.
 class Platform {
 public:
     virtual ~Platform() = default;
     virtual WindowsApi& Api() = 0;
     virtual const Screen& GetScreen() const = 0;
+    virtual Clipboard& GetClipboard() = 0;
     virtual SurfaceFactory& Surfaces() = 0;
 };
 

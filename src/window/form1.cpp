@@ -27,6 +27,9 @@ Form1::Form1(Platform& platform, int dpi)
         Picture2_MouseDown(button, shift, x, y);
     });
     Timer1.Tick.Handle([this] { Timer1_Timer(); });
+    Label5.Click.Handle([this] { Label5_Click(); });
+    Label5.MouseMove.Handle([this] { Label5_MouseMove(); });
+    Label5.MouseUp.Handle([this] { Label5_MouseUp(); });
     for (int i = 0; i < 3; ++i) {
         Text1[i].Change.Handle([this, i] { Text1_Change(i); });
         HScroll1[i].Change.Handle([this, i] { HScroll1_Change(i); });

@@ -30,6 +30,8 @@ public:
     // Events of the window itself.
     void Form_Load();
     void Form_KeyPress(std::int16_t& KeyAscii);
+    // The pointer moved over the window's own surface, outside every control.
+    void Form_MouseMove();
 
     // Builds the colour code in Text2 from the three component texts.
     void ChangeH();
@@ -61,6 +63,9 @@ private:
     void Timer1_Timer();
     void Text1_Change(int Index);
     void HScroll1_Change(int Index);
+    void Label5_Click();
+    void Label5_MouseMove();
+    void Label5_MouseUp();
 
     // The value 0..255 of a component as its text gives it.
     int ComponentValue(int index) const;

@@ -60,6 +60,17 @@ ColourValue ResolveSystemColour(ColourValue colour) {
     return 0;
 }
 
+bool FakeClipboard::TryReplaceText(const std::u16string& text) {
+    ++attempts_;
+    if (heldAttempts_ > 0) {
+        --heldAttempts_;
+        return false;
+    }
+    formats_.clear();
+    formats_["CF_UNICODETEXT"] = text;
+    return true;
+}
+
 std::unique_ptr<ImageSurface> HeadlessPlatform::CreateSurface(int width, int height) {
     return std::make_unique<GridSurface>(api_, width, height);
 }

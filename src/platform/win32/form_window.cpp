@@ -128,6 +128,7 @@ void FormWindow::Create(HINSTANCE instance) {
 
     form_ = std::make_unique<Form1>(platform_, dpi_);
     form_->hWnd = reinterpret_cast<WindowHandle>(hwnd_);
+    platform_.clipboard().SetOwner(hwnd_);
     children_ = std::make_unique<Children>(hwnd_, *form_);
     ApplyDpi(dpi_);
     ::SetTimer(hwnd_, kTimerId, static_cast<UINT>(form_->Timer1.Interval()), nullptr);
@@ -164,6 +165,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_MOUSEMOVE: form_->Form_MouseMove(); return 0;
     case WM_ACTIVATE: OnActivate(wParam); return 0;
     case WM_SYSCOLORCHANGE: ::InvalidateRect(hwnd_, nullptr, TRUE); return 0;
     case WM_DESTROY: OnDestroy(); return 0;

@@ -24,6 +24,8 @@ public:
 
     Handle get() const noexcept { return handle_; }
     explicit operator bool() const noexcept { return handle_ != nullptr; }
+    // Hands the handle over to whoever now owns it.
+    [[nodiscard]] Handle release() noexcept { return std::exchange(handle_, nullptr); }
     void reset(Handle handle = nullptr) noexcept {
         if (handle_) Release(handle_);
         handle_ = handle;

@@ -34,12 +34,15 @@ LRESULT CALLBACK LabelControl::SubclassProc(HWND window, UINT message, WPARAM wP
 
 LRESULT LabelControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_MOUSEMOVE:
-        if (lParam != lastMove_) {
-            lastMove_ = lParam;
-            model_.MouseMove.Raise();
-        }
+    case WM_MOUSEMOVE: {
+        // Wine follows ReleaseCapture with a move that did not move; the underline that the
+        // release took away comes back only with real motion.
+        const DWORD position = ::GetMessagePos();
+        const bool afterRelease = position == releasedAt_;
+        releasedAt_ = kNoPosition;
+        if (!afterRelease) model_.MouseMove.Raise();
         return 0;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
@@ -76,7 +79,10 @@ void LabelControl::OnButtonDown(UINT message) {
 void LabelControl::OnButtonUp(UINT message, LPARAM lParam) {
     const bool pressedHere = pressedButtonUp_ == message;
     pressedButtonUp_ = 0;
-    if (::GetCapture() == hwnd()) ::ReleaseCapture();
+    if (::GetCapture() == hwnd()) {
+        releasedAt_ = ::GetMessagePos();
+        ::ReleaseCapture();
+    }
     model_.MouseUp.Raise();
     RECT area{};
     ::GetClientRect(hwnd(), &area);

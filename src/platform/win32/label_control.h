@@ -33,8 +33,9 @@ private:
     HFONT underlined_ = nullptr;
     // The button that went down over the label and is held; a click needs its release.
     UINT pressedButtonUp_ = 0;
-    // Windows (and Wine after ReleaseCapture) sends moves without motion; only real ones count.
-    LPARAM lastMove_ = -1;
+    static constexpr DWORD kNoPosition = 0xFFFFFFFF;
+    // Where the label gave the capture back, as GetMessagePos reports it.
+    DWORD releasedAt_ = kNoPosition;
 };
 
 }  // namespace tintavo::win32
