@@ -23,3 +23,21 @@ include(GoogleTest)
 gtest_discover_tests(unit_tests)
 
 add_executable(draw_resources tools/draw_resources.cpp)
+
+# A long day of use, for the sanitizer preset: slow, so not among the everyday unit tests.
+option(TINTAVO_LONG_RUN_TESTS "Build the long-run leak test" OFF)
+if(TINTAVO_LONG_RUN_TESTS)
+    add_executable(long_run_tests tests/unit/long_run_test.cpp)
+    target_link_libraries(long_run_tests PRIVATE tintavo_headless GTest::gtest_main)
+    gtest_discover_tests(long_run_tests PROPERTIES TIMEOUT 600)
+endif()
+
+# libFuzzer targets, for the fuzz preset (clang++).
+option(TINTAVO_FUZZ "Build the libFuzzer targets" OFF)
+if(TINTAVO_FUZZ)
+    foreach(target fuzz_conversions fuzz_editors)
+        add_executable(${target} tests/fuzz/${target}.cpp)
+        target_link_libraries(${target} PRIVATE tintavo_headless)
+        target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
+    endforeach()
+endif()

@@ -3,12 +3,19 @@
 enable_language(RC)
 enable_testing()
 
-set(TINTAVO_LINK_FLAGS -static -municode -mwindows -s -Wl,--gc-sections
-    -Wl,--nxcompat -Wl,--dynamicbase -Wl,--high-entropy-va)
+if(MSVC)
+    set(TINTAVO_LINK_FLAGS /DYNAMICBASE /NXCOMPAT /HIGHENTROPYVA /OPT:REF)
+    set(TINTAVO_CONSOLE_LINK_FLAGS "")
+else()
+    set(TINTAVO_LINK_FLAGS -static -municode -mwindows -s -Wl,--gc-sections
+        -Wl,--nxcompat -Wl,--dynamicbase -Wl,--high-entropy-va)
+    set(TINTAVO_CONSOLE_LINK_FLAGS -static -municode)
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+endif()
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 
-add_executable(tintavo WIN32
+# The Win32 backend: the window, its controls and the platform services.
+add_library(tintavo_win32 STATIC
     src/platform/win32/child_control.cpp
     src/platform/win32/dib_surface.cpp
     src/platform/win32/edit_control.cpp
@@ -16,16 +23,20 @@ add_executable(tintavo WIN32
     src/platform/win32/fonts.cpp
     src/platform/win32/form_window.cpp
     src/platform/win32/label_control.cpp
-    src/platform/win32/main.cpp
     src/platform/win32/picture_control.cpp
     src/platform/win32/scroll_bar_control.cpp
     src/platform/win32/win32_clipboard.cpp
     src/platform/win32/win32_platform.cpp
     src/platform/win32/win32_windows_api.cpp
+)
+target_include_directories(tintavo_win32 PUBLIC resources)
+target_link_libraries(tintavo_win32 PUBLIC tintavo_core user32 gdi32)
+
+add_executable(tintavo WIN32
+    src/platform/win32/main.cpp
     resources/tintavo.rc
 )
-target_include_directories(tintavo PRIVATE resources)
-target_link_libraries(tintavo PRIVATE tintavo_core user32 gdi32)
+target_link_libraries(tintavo PRIVATE tintavo_win32)
 target_link_options(tintavo PRIVATE ${TINTAVO_LINK_FLAGS})
 
 # End-to-end tests: probe.exe reads the picker's window from outside, under the same Wine
@@ -37,3 +48,39 @@ target_link_options(probe PRIVATE -static -municode)
 add_test(NAME e2e_window
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/window_test.sh $<TARGET_FILE:tintavo> $<TARGET_FILE:probe>)
 set_tests_properties(e2e_window PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
+
+# Benchmarks
+# `bash bench/run.sh` builds them with the `benchmarks` target and times the picker under Wine
+# against a bare reference; the default build leaves them out.
+set(TINTAVO_BENCH_CONSOLE_LINK_FLAGS ${TINTAVO_LINK_FLAGS})
+list(REMOVE_ITEM TINTAVO_BENCH_CONSOLE_LINK_FLAGS -mwindows)
+
+add_library(tintavo_bench_common STATIC EXCLUDE_FROM_ALL bench/screen_pixel.cpp)
+target_include_directories(tintavo_bench_common PUBLIC bench src)
+target_link_libraries(tintavo_bench_common PUBLIC user32 gdi32)
+
+# The real picker window in the benchmark's own process, with the picker's resources.
+add_executable(tick_bench EXCLUDE_FROM_ALL
+    bench/colour_targets.cpp
+    bench/tick_bench.cpp
+    bench/tick_fixture.cpp
+    bench/tick_steps.cpp
+    resources/tintavo.rc
+)
+target_link_libraries(tick_bench PRIVATE tintavo_bench_common tintavo_win32 comctl32)
+target_link_options(tick_bench PRIVATE ${TINTAVO_BENCH_CONSOLE_LINK_FLAGS})
+
+add_executable(reference_picker WIN32 EXCLUDE_FROM_ALL bench/reference_picker.cpp)
+target_link_libraries(reference_picker PRIVATE tintavo_bench_common)
+target_link_options(reference_picker PRIVATE ${TINTAVO_LINK_FLAGS})
+
+add_executable(startup_timer EXCLUDE_FROM_ALL bench/startup_timer.cpp)
+target_include_directories(startup_timer PRIVATE bench)
+target_link_libraries(startup_timer PRIVATE user32)
+target_link_options(startup_timer PRIVATE ${TINTAVO_BENCH_CONSOLE_LINK_FLAGS})
+
+add_executable(window_query EXCLUDE_FROM_ALL bench/window_query.cpp)
+target_link_libraries(window_query PRIVATE user32)
+target_link_options(window_query PRIVATE ${TINTAVO_BENCH_CONSOLE_LINK_FLAGS})
+
+add_custom_target(benchmarks DEPENDS tick_bench reference_picker startup_timer window_query)

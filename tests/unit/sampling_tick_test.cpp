@@ -20,7 +20,7 @@ TEST_F(SamplingTickTest, MakesItsCallsInOrderWithTheScreenSizeInTwipsAndGivesThe
     EXPECT_EQ(calls[2], (ApiCall{"GetWindowDC", {0}}));
     const DcHandle screenDc = calls[3].args[5];
     EXPECT_EQ(calls[3], (ApiCall{"BitBlt", {form.Picture1.hDC(), 0, 0, 28800, 16200, screenDc, 640, 360, 0xCC0020}}));
-    EXPECT_EQ(calls[4], (ApiCall{"PaintPicture", {form.Picture2.hDC(), 0, 0, 78, 94, form.Picture1.hDC(), 0, 0, 1, 1}}));
+    EXPECT_EQ(calls[4], (ApiCall{"StretchBlt", {form.Picture2.hDC(), 0, 0, 78, 94, form.Picture1.hDC(), 0, 0, 1, 1}}));
     EXPECT_EQ(calls[5], (ApiCall{"ReleaseDC", {0, screenDc}}));
     EXPECT_EQ(platform.fake().WindowDcsInUse(), 0);
 
@@ -142,7 +142,7 @@ TEST_F(SamplingTickAt144Dpi, CopiesExactlyThePixelUnderTheCursor) {
     platform.fake().ScreenImage().At(1001, 1003) = 0x111111;
     Tick();
     EXPECT_EQ(platform.fake().Calls()[4],
-              (ApiCall{"PaintPicture", {form.Picture2.hDC(), 0, 0, 118, 142, form.Picture1.hDC(), 0, 0, 1, 1}}));
+              (ApiCall{"StretchBlt", {form.Picture2.hDC(), 0, 0, 118, 142, form.Picture1.hDC(), 0, 0, 1, 1}}));
     EXPECT_EQ(form.Text2.Text(), u"#EFCDAB");
     EXPECT_EQ(form.Picture2.Point(0, 0), 0xABCDEF);
 }

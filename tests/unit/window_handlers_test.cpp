@@ -93,5 +93,14 @@ TEST_F(WindowHandlersTest, ANewDpiResizesTheSwatchButNotTheCaptureBuffer) {
     EXPECT_EQ(platform.fake().MemoryDcsInUse(), 2);
 }
 
+TEST_F(WindowHandlersTest, ANewDpiKeepsTheSampledColourInTheSwatch) {
+    form.Form_Load();
+    platform.fake().SetCursor(3, 3);  // black, the colour the boxes already show
+    form.Timer1.Tick.Raise();
+    form.ChangeDpi(144);
+    EXPECT_EQ(form.Picture2.Point(600, 720), 0x000000);
+    EXPECT_EQ(form.Text2.Text(), u"#000000");
+}
+
 }  // namespace
 }  // namespace tintavo

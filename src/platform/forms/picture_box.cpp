@@ -48,8 +48,15 @@ ColourValue PictureBox::Point(float x, float y) const {
 
 void PictureBox::Resize(Geometry geometry) {
     geometry_ = geometry;
-    image_ = surfaces_.CreateSurface(geometry.interiorWidthPixels, geometry.interiorHeightPixels);
-    image_->Fill(backColour_);
+    std::unique_ptr<ImageSurface> image =
+        surfaces_.CreateSurface(geometry.interiorWidthPixels, geometry.interiorHeightPixels);
+    image->Fill(backColour_);
+    // What the image showed stays, scaled to the new size.
+    if (image_) {
+        image->StretchFrom(*image_, {0, 0, image->Width(), image->Height()},
+                           {0, 0, image_->Width(), image_->Height()});
+    }
+    image_ = std::move(image);
     if (view_) view_->Repaint();
 }
 

@@ -49,7 +49,7 @@ public:
     // The colour at a point given in twips, or -1 outside the drawing area.
     ColourValue Point(float x, float y) const;
 
-    // Lays the image out anew, for a new DPI; it starts over in the back colour.
+    // Lays the image out anew, for a new DPI, keeping what it shows.
     void Resize(Geometry geometry);
 
     void AttachView(View* view);

@@ -25,8 +25,6 @@ ColourValue& PixelGrid::At(int x, int y) {
 
 ColourValue PixelGrid::At(int x, int y) const { return const_cast<PixelGrid&>(*this).At(x, y); }
 
-FakeWindowsApi::FakeWindowsApi() : screen_(0, 0, 1920, 1080, 0) {}
-
 void FakeWindowsApi::Record(std::string name, std::vector<std::int64_t> args) {
     calls_.push_back({std::move(name), std::move(args)});
 }

@@ -40,7 +40,7 @@ struct PixelGrid {
 // recorded in order with its arguments.
 class FakeWindowsApi final : public WindowsApi {
 public:
-    FakeWindowsApi();
+    explicit FakeWindowsApi(PixelGrid screen) : screen_(std::move(screen)) {}
 
     // The desktop a test sets up.
     void SetScreen(PixelGrid screen) { screen_ = std::move(screen); }

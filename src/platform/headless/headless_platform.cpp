@@ -23,17 +23,18 @@ public:
     }
 
     void StretchFrom(const ImageSurface& source, PixelRect destination, PixelRect from) override {
-        api_.Record("PaintPicture", {dc_, destination.x, destination.y, destination.width, destination.height,
+        api_.Record("StretchBlt", {dc_, destination.x, destination.y, destination.width, destination.height,
                                      source.Dc(), from.x, from.y, from.width, from.height});
         if (destination.width <= 0 || destination.height <= 0 || from.width <= 0 || from.height <= 0) return;
-        // Nearest neighbour: each destination pixel takes the source pixel its centre falls on.
+        // Nearest neighbour: each destination pixel takes the source pixel its position maps to.
+        const bool onePixel = from.width == 1 && from.height == 1;
+        const ColourValue single = onePixel && SourceContains(source, from.x, from.y) ? source.PixelAt(from.x, from.y) : 0;
         for (int y = std::max(destination.y, 0); y < std::min(destination.y + destination.height, Height()); ++y) {
             for (int x = std::max(destination.x, 0); x < std::min(destination.x + destination.width, Width()); ++x) {
                 const int sx = from.x + (x - destination.x) * from.width / destination.width;
                 const int sy = from.y + (y - destination.y) * from.height / destination.height;
-                if (sx >= 0 && sy >= 0 && sx < source.Width() && sy < source.Height()) {
-                    grid_.At(x, y) = source.PixelAt(sx, sy);
-                }
+                if (!SourceContains(source, sx, sy)) continue;
+                grid_.At(x, y) = onePixel ? single : source.PixelAt(sx, sy);
             }
         }
     }
@@ -41,6 +42,10 @@ public:
     ColourValue PixelAt(int x, int y) const override { return grid_.At(x, y); }
 
 private:
+    static bool SourceContains(const ImageSurface& source, int x, int y) {
+        return x >= 0 && y >= 0 && x < source.Width() && y < source.Height();
+    }
+
     FakeWindowsApi& api_;
     PixelGrid grid_;
     DcHandle dc_;

@@ -51,6 +51,9 @@ private:
 // and picture images as pixel grids with device contexts of the fake.
 class HeadlessPlatform final : public Platform, public SurfaceFactory {
 public:
+    // A black 1920 × 1080 screen unless the test brings its own.
+    explicit HeadlessPlatform(PixelGrid screen = PixelGrid(0, 0, 1920, 1080, 0)) : api_(std::move(screen)) {}
+
     WindowsApi& Api() override { return api_; }
     const Screen& GetScreen() const override { return screen_; }
     Clipboard& GetClipboard() override { return clipboard_; }
