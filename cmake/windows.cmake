@@ -43,7 +43,7 @@ target_link_options(tintavo PRIVATE ${TINTAVO_LINK_FLAGS})
 # prefix and X display; `ctest --preset e2e` runs the scripts, which start their own Xvfb.
 add_executable(probe tests/e2e/probe.cpp)
 target_link_libraries(probe PRIVATE user32 gdi32)
-target_link_options(probe PRIVATE -static -municode)
+target_link_options(probe PRIVATE ${TINTAVO_CONSOLE_LINK_FLAGS})
 
 add_test(NAME e2e_window
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/window_test.sh $<TARGET_FILE:tintavo> $<TARGET_FILE:probe>)

@@ -1,0 +1,186 @@
+// Times one sampling tick of the real picker window against the bare read of one screen
+// pixel, in one process, and the parts the tick's time goes to. Prints a table on stdout.
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <exception>
+#include <vector>
+
+#include "bench_stats.h"
+#include "colour_targets.h"
+#include "screen_pixel.h"
+#include "tick_fixture.h"
+#include "tick_steps.h"
+
+namespace tintavo::bench {
+namespace {
+
+constexpr int kCalls = 2000;
+constexpr int kWarmUp = 200;
+constexpr int kStepCalls = 500;
+constexpr int kStepWarmUp = 50;
+constexpr int kTargetSize = 40;
+constexpr DWORD kSettleDeadlineMs = 10000;
+
+// Two colours that differ in every component, so a move between them changes all three texts.
+constexpr COLORREF kFirstColour = RGB(0x1E, 0x90, 0xFF);
+constexpr COLORREF kSecondColour = RGB(0xFF, 0x80, 0x00);
+
+// Runs the window's messages until the condition holds; false when the deadline passes first.
+template <typename Condition>
+bool PumpUntil(const TickFixture& fixture, Condition condition) {
+    const ULONGLONG deadline = ::GetTickCount64() + kSettleDeadlineMs;
+    while (!condition()) {
+        if (::GetTickCount64() > deadline) return false;
+        fixture.Pump();
+        ::Sleep(10);
+    }
+    return true;
+}
+
+std::wstring CodeShown(const TickFixture& fixture) {
+    wchar_t text[16]{};
+    ::GetWindowTextW(fixture.Control(ControlId::kText2), text, 16);
+    return text;
+}
+
+void TimeBareRead(const TickFixture& fixture, ScreenPixel& pixel, bool withCursor, int calls,
+                  std::vector<double>& samples) {
+    const POINT at = fixture.targets[0].centre;
+    fixture.RestPointer(at);
+    for (int i = 0; i < kWarmUp + calls; ++i) {
+        const double start = fixture.clock.NowMs();
+        POINT cursor = at;
+        if (withCursor) ::GetCursorPos(&cursor);
+        pixel.Read(cursor);
+        const double end = fixture.clock.NowMs();
+        if (i >= kWarmUp) samples.push_back(end - start);
+    }
+}
+
+struct TickSamples {
+    std::vector<double> total;
+    std::vector<double> handler;
+    std::vector<double> repaint;
+};
+
+// With changing set, the pointer moves to the other colour before each tick (untimed); the
+// tick's GetCursorPos then finds Wine's fresh record of the position. Otherwise the pointer
+// rests, as on a steady colour, and every GetCursorPos asks the X server.
+TickSamples TimeTicks(const TickFixture& fixture, bool changing) {
+    TickSamples samples;
+    fixture.RestPointer(fixture.targets[0].centre);
+    fixture.Tick();
+    for (int i = 0; i < kWarmUp + kCalls; ++i) {
+        if (changing) {
+            const POINT at = fixture.targets[static_cast<std::size_t>((i + 1) % 2)].centre;
+            ::SetCursorPos(at.x, at.y);
+            fixture.Pump();
+        }
+        const double start = fixture.clock.NowMs();
+        ::SendMessageW(fixture.form, WM_TIMER, kSamplingTimerId, 0);
+        const double handled = fixture.clock.NowMs();
+        fixture.Pump();
+        const double end = fixture.clock.NowMs();
+        if (i < kWarmUp) continue;
+        samples.total.push_back(end - start);
+        samples.handler.push_back(handled - start);
+        samples.repaint.push_back(end - handled);
+    }
+    return samples;
+}
+
+void PrintRatio(const char* key, const Summary& tick, const Summary& bare) {
+    std::printf("%-22s median=%.2f mean=%.2f\n", key, tick.median / bare.median, tick.mean / bare.mean);
+}
+
+int Run() {
+    win32::Win32Platform platform;
+    win32::FormWindow window(platform);
+    window.Create(::GetModuleHandleW(nullptr));
+    const HWND form = ::FindWindowW(L"TintavoForm1", nullptr);
+    if (!form) {
+        std::fputs("tick_bench: the picker window was not created\n", stderr);
+        return 1;
+    }
+    // Only the bench's own ticks run from here on.
+    ::KillTimer(form, kSamplingTimerId);
+
+    RECT frame{};
+    ::GetWindowRect(form, &frame);
+    const int right = ::GetSystemMetrics(SM_CXSCREEN);
+    const int bottom = ::GetSystemMetrics(SM_CYSCREEN);
+    const POINT middle{(frame.right + right) / 2, (frame.bottom + bottom) / 2};
+    const ColourTargets targets({{{{middle.x - kTargetSize, middle.y}, kFirstColour},
+                                  {{middle.x + kTargetSize, middle.y}, kSecondColour}}},
+                                kTargetSize);
+    const TickFixture fixture{platform, window, form, targets, {}};
+
+    ScreenPixel pixel;
+    const bool shown = PumpUntil(fixture, [&] {
+        return pixel.Read(targets[0].centre) == targets[0].colour && pixel.Read(targets[1].centre) == targets[1].colour;
+    });
+    if (!shown) {
+        std::fputs("tick_bench: the two colour squares never showed on the screen\n", stderr);
+        return 1;
+    }
+    ::SetCursorPos(targets[0].centre.x, targets[0].centre.y);
+    if (!PumpUntil(fixture, [&] {
+            fixture.Tick();
+            return CodeShown(fixture) == ColourCode(targets[0].colour);
+        })) {
+        std::fputs("tick_bench: a tick did not show the colour under the pointer\n", stderr);
+        return 1;
+    }
+
+    std::printf("Tick benchmark: %d calls per row after %d warm-up calls (steps: %d after %d); colours %ls and %ls\n",
+                kCalls, kWarmUp, kStepCalls, kStepWarmUp, ColourCode(kFirstColour).c_str(),
+                ColourCode(kSecondColour).c_str());
+    PrintHeader();
+    // Half of the bare reads before the ticks and half after, so drift shows in neither alone.
+    std::vector<double> bare;
+    std::vector<double> bareWithCursor;
+    TimeBareRead(fixture, pixel, false, kCalls / 2, bare);
+    TimeBareRead(fixture, pixel, true, kCalls / 2, bareWithCursor);
+    const TickSamples changing = TimeTicks(fixture, true);
+    const TickSamples steady = TimeTicks(fixture, false);
+    TimeBareRead(fixture, pixel, false, kCalls / 2, bare);
+    TimeBareRead(fixture, pixel, true, kCalls / 2, bareWithCursor);
+
+    const Summary bareSummary = Summarise(bare);
+    const Summary changingSummary = Summarise(changing.total);
+    const Summary steadySummary = Summarise(steady.total);
+    PrintRow("bare_read", bareSummary);
+    PrintRow("bare_read_cursor", Summarise(bareWithCursor));
+    PrintRow("tick_changing", changingSummary);
+    PrintRow("tick_changing_handler", Summarise(changing.handler));
+    PrintRow("tick_changing_repaint", Summarise(changing.repaint));
+    PrintRow("tick_steady", steadySummary);
+    PrintRow("tick_steady_handler", Summarise(steady.handler));
+    PrintRow("tick_steady_repaint", Summarise(steady.repaint));
+    TimeTickSteps(fixture, kStepCalls, kStepWarmUp);
+    PrintRatio("ratio_changing", changingSummary, bareSummary);
+    PrintRatio("ratio_steady", steadySummary, bareSummary);
+    CountTickMessages(fixture);
+    return 0;
+}
+
+}  // namespace
+}  // namespace tintavo::bench
+
+int wmain() {
+    _setmode(_fileno(stdout), _O_BINARY);
+    // As the picker's own start does.
+    ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    try {
+        return tintavo::bench::Run();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "tick_bench: %s\n", error.what());
+    } catch (...) {
+        std::fputs("tick_bench: failed\n", stderr);
+    }
+    return 1;
+}

@@ -1,0 +1,451 @@
+// Reads the picker window from another process, for the end-to-end tests under Wine.
+// Each subcommand prints its answer as tab-separated UTF-8 lines on stdout and exits 0,
+// or prints a reason on stderr and exits non-zero (1: no such window or control). A watchdog
+// ends the probe if the picker stops answering, so that a test can never hang on it.
+//
+//   window              title, client width, client height, topmost (0/1), frame left, frame top,
+//                       visible (0/1), frame width, frame height, client left and top on the screen
+//   controls            per child, in Z order: id, class, x, y, width, height (in the form's
+//                       client area), text
+//   text ID             the control's text
+//   scroll ID           position, minimum, maximum
+//   thumb ID            the scroll bar thumb's x, y, width, height in the form's client area
+//   focus-id            the id of the control that has the focus, 0 for none
+//   pid                 the Windows process ID of the picker (not its Unix PID)
+//   windows-of-pid PID  how many visible top-level windows that Windows process has
+//   clipboard           the clipboard's text
+//   hold-clipboard S    keeps the clipboard open for S seconds, after printing "held"
+//   close               posts WM_CLOSE to the window
+//   responsive          exits 0 if the window answers WM_NULL within 2 s
+//   pixel X Y           the screen pixel as #RRGGBB
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"TintavoForm1";
+constexpr DWORD kWatchdogMilliseconds = 5000;
+constexpr UINT kMessageTimeoutMilliseconds = 2000;
+
+constexpr int kExitNotFound = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitFailed = 3;
+constexpr int kExitTimedOut = 124;
+
+DWORD gWatchdogMilliseconds = kWatchdogMilliseconds;
+
+DWORD WINAPI Watchdog(void*) {
+    Sleep(gWatchdogMilliseconds);
+    std::fputs("probe: timed out\n", stderr);
+    std::fflush(stderr);
+    ExitProcess(kExitTimedOut);
+}
+
+std::string ToUtf8(const std::wstring& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr,
+                        nullptr);
+    return utf8;
+}
+
+void PrintLine(const std::vector<std::wstring>& fields) {
+    std::wstring line;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            line += L'\t';
+        }
+        line += fields[i];
+    }
+    line += L'\n';
+    const std::string utf8 = ToUtf8(line);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    std::fflush(stdout);
+}
+
+int Fail(const char* reason, int code = kExitFailed) {
+    std::fprintf(stderr, "probe: %s\n", reason);
+    return code;
+}
+
+std::wstring Number(long long value) {
+    return std::to_wstring(value);
+}
+
+std::wstring Flag(bool value) {
+    return value ? L"1" : L"0";
+}
+
+std::wstring ColourCode(COLORREF colour) {
+    wchar_t code[8] = {};
+    std::swprintf(code, 8, L"#%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return code;
+}
+
+// Tabs and line breaks would split the output line; a caption never holds them on purpose.
+std::wstring Printable(std::wstring text) {
+    for (wchar_t& c : text) {
+        if (c == L'\t' || c == L'\r' || c == L'\n') {
+            c = L' ';
+        }
+    }
+    return text;
+}
+
+bool Answers(HWND window) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kMessageTimeoutMilliseconds,
+                               &result) != 0;
+}
+
+// WM_GETTEXT rather than GetWindowTextW: across processes GetWindowTextW returns the text that
+// the window manager keeps, which an edit control does not update.
+bool ReadText(HWND window, std::wstring& text) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                             kMessageTimeoutMilliseconds, &length)) {
+        return false;
+    }
+    std::vector<wchar_t> buffer(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                             SMTO_ABORTIFHUNG | SMTO_BLOCK, kMessageTimeoutMilliseconds, &copied)) {
+        return false;
+    }
+    text.assign(buffer.data(), copied);
+    return true;
+}
+
+std::wstring ClassName(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+RECT RectInParent(HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+HWND FindForm() {
+    return FindWindowW(kFormClass, nullptr);
+}
+
+bool ParseNumber(const wchar_t* text, long& value) {
+    wchar_t* end = nullptr;
+    value = std::wcstol(text, &end, 10);
+    return end != text && *end == L'\0';
+}
+
+HWND FindControl(HWND form, const wchar_t* idText) {
+    long id = 0;
+    return ParseNumber(idText, id) ? GetDlgItem(form, static_cast<int>(id)) : nullptr;
+}
+
+class ClipboardGuard {
+public:
+    ClipboardGuard() {
+        // Another program may hold the clipboard for a moment; try for about a second.
+        for (int attempt = 0; attempt < 20 && !open_; ++attempt) {
+            open_ = OpenClipboard(nullptr) != 0;
+            if (!open_) {
+                Sleep(50);
+            }
+        }
+    }
+    ~ClipboardGuard() {
+        if (open_) {
+            CloseClipboard();
+        }
+    }
+    ClipboardGuard(const ClipboardGuard&) = delete;
+    ClipboardGuard& operator=(const ClipboardGuard&) = delete;
+
+    bool IsOpen() const { return open_; }
+
+private:
+    bool open_ = false;
+};
+
+class ScreenDc {
+public:
+    ScreenDc() : dc_(GetDC(nullptr)) {}
+    ~ScreenDc() {
+        if (dc_ != nullptr) {
+            ReleaseDC(nullptr, dc_);
+        }
+    }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+
+    HDC Get() const { return dc_; }
+
+private:
+    HDC dc_ = nullptr;
+};
+
+int PrintWindow(HWND form) {
+    wchar_t title[256] = {};
+    GetWindowTextW(form, title, 256);
+    RECT client{};
+    GetClientRect(form, &client);
+    RECT frame{};
+    GetWindowRect(form, &frame);
+    POINT clientOrigin{0, 0};
+    ClientToScreen(form, &clientOrigin);
+    const bool topmost = (GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    PrintLine({Printable(title), Number(client.right), Number(client.bottom), Flag(topmost), Number(frame.left),
+               Number(frame.top), Flag(IsWindowVisible(form) != 0), Number(frame.right - frame.left),
+               Number(frame.bottom - frame.top), Number(clientOrigin.x), Number(clientOrigin.y)});
+    return 0;
+}
+
+int PrintControls(HWND form) {
+    for (HWND child = GetWindow(form, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        std::wstring text;
+        if (!ReadText(child, text)) {
+            return Fail("a control does not answer WM_GETTEXT");
+        }
+        const RECT rect = RectInParent(child);
+        PrintLine({Number(GetDlgCtrlID(child)), ClassName(child), Number(rect.left), Number(rect.top),
+                   Number(rect.right - rect.left), Number(rect.bottom - rect.top), Printable(text)});
+    }
+    return 0;
+}
+
+int PrintText(HWND control) {
+    std::wstring text;
+    if (!ReadText(control, text)) {
+        return Fail("the control does not answer WM_GETTEXT");
+    }
+    PrintLine({Printable(text)});
+    return 0;
+}
+
+// GetScrollInfo on a control of another process sends it a message with no timeout; ask
+// first whether the control answers at all.
+int PrintScroll(HWND control) {
+    if (!Answers(control)) {
+        return Fail("the scroll bar does not answer");
+    }
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    if (!GetScrollInfo(control, SB_CTL, &info)) {
+        return Fail("GetScrollInfo failed");
+    }
+    PrintLine({Number(info.nPos), Number(info.nMin), Number(info.nMax)});
+    return 0;
+}
+
+// Where Wine 8 draws the thumb of a scroll bar control: arrows and a thumb of SM_CXVSCROLL
+// pixels when no page is set, the thumb placed in proportion to the position. GetScrollBarInfo
+// cannot tell from outside, as Wine does not carry SBM_GETSCROLLBARINFO across processes.
+RECT WineThumb(HWND control, const SCROLLINFO& info, bool vertical) {
+    constexpr int kMinimumThumb = 8;
+    RECT bar{};
+    GetClientRect(control, &bar);
+    const int length = vertical ? bar.bottom : bar.right;
+    const int arrow = GetSystemMetrics(SM_CXVSCROLL);
+    const int track = length - 2 * arrow;
+    int thumb = arrow;
+    if (info.nPage > 0) {
+        thumb = MulDiv(track, static_cast<int>(info.nPage), info.nMax - info.nMin + 1);
+        if (thumb < kMinimumThumb) {
+            thumb = kMinimumThumb;
+        }
+    }
+    const int last = info.nMax - (info.nPage > 0 ? static_cast<int>(info.nPage) - 1 : 0);
+    int start = arrow;
+    if (last > info.nMin) {
+        start += MulDiv(track - thumb, info.nPos - info.nMin, last - info.nMin);
+    }
+    return vertical ? RECT{0, start, bar.right, start + thumb} : RECT{start, 0, start + thumb, bar.bottom};
+}
+
+// The thumb of a scroll bar control as x, y, width, height in the form's client area.
+int PrintThumb(HWND control) {
+    if (!Answers(control)) {
+        return Fail("the scroll bar does not answer");
+    }
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    if (!GetScrollInfo(control, SB_CTL, &info)) {
+        return Fail("GetScrollInfo failed");
+    }
+    const bool vertical = (GetWindowLongW(control, GWL_STYLE) & SBS_VERT) != 0;
+    RECT thumb = WineThumb(control, info, vertical);
+    MapWindowPoints(control, GetParent(control), reinterpret_cast<POINT*>(&thumb), 2);
+    PrintLine({Number(thumb.left), Number(thumb.top), Number(thumb.right - thumb.left),
+               Number(thumb.bottom - thumb.top)});
+    return 0;
+}
+
+// GetGUIThreadInfo reads the focus of another thread from the window manager, without a message.
+int PrintFocusId(HWND form) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info)) {
+        return Fail("GetGUIThreadInfo failed");
+    }
+    PrintLine({Number(info.hwndFocus == nullptr ? 0 : GetDlgCtrlID(info.hwndFocus))});
+    return 0;
+}
+
+int PrintClipboard() {
+    const ClipboardGuard clipboard;
+    if (!clipboard.IsOpen()) {
+        return Fail("the clipboard is busy");
+    }
+    std::wstring text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    PrintLine({Printable(text)});
+    return 0;
+}
+
+int HoldClipboard(DWORD seconds) {
+    const ClipboardGuard clipboard;
+    if (!clipboard.IsOpen()) {
+        return Fail("the clipboard is busy");
+    }
+    PrintLine({L"held"});
+    Sleep(seconds * 1000);
+    return 0;
+}
+
+int PrintPixel(int x, int y) {
+    const ScreenDc screen;
+    const COLORREF colour = GetPixel(screen.Get(), x, y);
+    if (colour == CLR_INVALID) {
+        return Fail("GetPixel failed");
+    }
+    PrintLine({ColourCode(colour)});
+    return 0;
+}
+
+struct WindowCount {
+    DWORD processId = 0;
+    int visible = 0;
+};
+
+BOOL CALLBACK CountVisibleWindow(HWND window, LPARAM param) {
+    auto* count = reinterpret_cast<WindowCount*>(param);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == count->processId && IsWindowVisible(window)) {
+        ++count->visible;
+    }
+    return TRUE;
+}
+
+int PrintWindowsOfProcess(DWORD processId) {
+    WindowCount count{processId, 0};
+    EnumWindows(CountVisibleWindow, reinterpret_cast<LPARAM>(&count));
+    PrintLine({Number(count.visible)});
+    return 0;
+}
+
+int Usage() {
+    std::fputs("usage: probe window | controls | text ID | scroll ID | thumb ID | focus-id | pid | clipboard\n"
+               "       | hold-clipboard SECONDS | close | responsive | pixel X Y | windows-of-pid PID\n",
+               stderr);
+    return kExitUsage;
+}
+
+int Run(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        return Usage();
+    }
+    const std::wstring command = argv[1];
+    long first = 0;
+    long second = 0;
+
+    if (command == L"clipboard" && argc == 2) {
+        return PrintClipboard();
+    }
+    if (command == L"hold-clipboard" && argc == 3 && ParseNumber(argv[2], first) && first >= 0) {
+        return HoldClipboard(static_cast<DWORD>(first));
+    }
+    if (command == L"pixel" && argc == 4 && ParseNumber(argv[2], first) && ParseNumber(argv[3], second)) {
+        return PrintPixel(static_cast<int>(first), static_cast<int>(second));
+    }
+    if (command == L"windows-of-pid" && argc == 3 && ParseNumber(argv[2], first)) {
+        return PrintWindowsOfProcess(static_cast<DWORD>(first));
+    }
+
+    const HWND form = FindForm();
+    if (form == nullptr) {
+        return Fail("no TintavoForm1 window", kExitNotFound);
+    }
+    if (argc == 2) {
+        if (command == L"window") {
+            return PrintWindow(form);
+        }
+        if (command == L"controls") {
+            return PrintControls(form);
+        }
+        if (command == L"focus-id") {
+            return PrintFocusId(form);
+        }
+        if (command == L"pid") {
+            DWORD processId = 0;
+            GetWindowThreadProcessId(form, &processId);
+            PrintLine({Number(processId)});
+            return 0;
+        }
+        if (command == L"close") {
+            return PostMessageW(form, WM_CLOSE, 0, 0) ? 0 : Fail("PostMessageW failed");
+        }
+        if (command == L"responsive") {
+            return Answers(form) ? 0 : Fail("the window does not answer", kExitNotFound);
+        }
+    }
+    if (argc == 3 && (command == L"text" || command == L"scroll" || command == L"thumb")) {
+        const HWND control = FindControl(form, argv[2]);
+        if (control == nullptr) {
+            return Fail("no control with that id", kExitNotFound);
+        }
+        if (command == L"text") {
+            return PrintText(control);
+        }
+        return command == L"scroll" ? PrintScroll(control) : PrintThumb(control);
+    }
+    return Usage();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    // Coordinates in physical pixels whatever DPI the prefix reports, as the picker sees them.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+
+    long holdSeconds = 0;
+    if (argc == 3 && std::wstring(argv[1]) == L"hold-clipboard" && ParseNumber(argv[2], holdSeconds) &&
+        holdSeconds >= 0) {
+        gWatchdogMilliseconds += static_cast<DWORD>(holdSeconds) * 1000;
+    }
+    if (HANDLE watchdog = CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr)) {
+        CloseHandle(watchdog);
+    }
+    return Run(argc, argv);
+}
