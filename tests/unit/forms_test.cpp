@@ -7,27 +7,18 @@
 #include "platform/forms/picture_box.h"
 #include "platform/forms/scroll_bar.h"
 #include "platform/forms/text_box.h"
+#include "picker_fixture.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/runtime_error.h"
 
 namespace tintavo {
 namespace {
 
-struct RecordingTextView : TextBox::View {
-    void ShowText(const std::u16string& text) override { shown.push_back(text); }
-    std::vector<std::u16string> shown;
-};
-
-struct RecordingScrollView : ScrollBar::View {
-    void ShowValue(int value) override { shown.push_back(value); }
-    std::vector<int> shown;
-};
-
 constexpr ScrollBar::Range kRange{0, 255, 1, 5};
 
 TEST(TextBox, RaisesChangeOnlyWhenTheTextChangesAndInsideTheWrite) {
     TextBox box(u"0");
-    RecordingTextView view;
+    ShownTexts view;
     box.AttachView(&view);
     std::vector<std::u16string> seenByHandler;
     box.Change.Handle([&] { seenByHandler.push_back(box.Text()); });
@@ -98,7 +89,7 @@ TEST(ScrollBar, StepsByOneOnTheArrowsAndFiveInTheTroughWithinItsRange) {
 
 TEST(ScrollBar, ADraggedThumbMovesOnScreenButTheValueFollowsOnlyAtRelease) {
     ScrollBar bar(kRange);
-    RecordingScrollView view;
+    ShownValues view;
     bar.AttachView(&view);
     int changes = 0;
     bar.Change.Handle([&] { ++changes; });
