@@ -63,6 +63,24 @@ TEST_F(SamplingTickTest, TheSameColourAgainRunsNoChangeHandlingButRebuildsTheCod
     EXPECT_EQ(form.Text2.Text(), u"#0C0B0A");
 }
 
+TEST_F(SamplingTickTest, RepaintsTheSwatchOnlyWhenItsColourChanges) {
+    struct Repaints : PictureBox::View {
+        void Repaint() override { ++count; }
+        int count = 0;
+    } swatch;
+    form.Picture2.AttachView(&swatch);
+    PointAt(10, 10, 0x0A0B0C);
+    Tick();
+    const int afterFirstTick = swatch.count;
+    EXPECT_GT(afterFirstTick, 1);
+    Tick();
+    Tick();
+    EXPECT_EQ(swatch.count, afterFirstTick);
+    PointAt(10, 10, 0x0A0B0D);
+    Tick();
+    EXPECT_GT(swatch.count, afterFirstTick);
+}
+
 TEST_F(SamplingTickTest, IgnoresTheTopByteSoMinusOneIsWhite) {
     PointAt(3, 4, -1);
     Tick();

@@ -26,7 +26,9 @@ public:
     virtual int Height() const = 0;
     // Paints the whole image in a colour; a system colour is taken from the desktop's scheme.
     virtual void Fill(ColourValue colour) = 0;
-    virtual void StretchFrom(const ImageSurface& source, PixelRect destination, PixelRect from) = 0;
+    // Stretches a rectangle of another image over a rectangle of this one; true when any pixel
+    // of this image changed.
+    virtual bool StretchFrom(const ImageSurface& source, PixelRect destination, PixelRect from) = 0;
     // The colour at a point inside the image.
     virtual ColourValue PixelAt(int x, int y) const = 0;
 };

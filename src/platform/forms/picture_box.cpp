@@ -35,8 +35,8 @@ void PictureBox::PaintPicture(const ImageSurface& picture, float x1, float y1, f
                                 TwipsToPixels(height1, dpi)};
     const PixelRect from{TwipsToPixels(x2, dpi), TwipsToPixels(y2, dpi), TwipsToPixels(width2, dpi),
                          TwipsToPixels(height2, dpi)};
-    image_->StretchFrom(picture, destination, from);
-    if (view_) view_->Repaint();
+    // The same colour stretched again changes nothing on screen: no repaint on such a tick.
+    if (image_->StretchFrom(picture, destination, from) && view_) view_->Repaint();
 }
 
 ColourValue PictureBox::Point(float x, float y) const {
@@ -53,8 +53,8 @@ void PictureBox::Resize(Geometry geometry) {
     image->Fill(backColour_);
     // What the image showed stays, scaled to the new size.
     if (image_) {
-        image->StretchFrom(*image_, {0, 0, image->Width(), image->Height()},
-                           {0, 0, image_->Width(), image_->Height()});
+        static_cast<void>(image->StretchFrom(*image_, {0, 0, image->Width(), image->Height()},
+                                             {0, 0, image_->Width(), image_->Height()}));
     }
     image_ = std::move(image);
     if (view_) view_->Repaint();

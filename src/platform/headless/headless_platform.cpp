@@ -22,10 +22,11 @@ public:
         std::fill(grid_.pixels.begin(), grid_.pixels.end(), ResolveSystemColour(colour));
     }
 
-    void StretchFrom(const ImageSurface& source, PixelRect destination, PixelRect from) override {
+    bool StretchFrom(const ImageSurface& source, PixelRect destination, PixelRect from) override {
         api_.Record("StretchBlt", {dc_, destination.x, destination.y, destination.width, destination.height,
                                      source.Dc(), from.x, from.y, from.width, from.height});
-        if (destination.width <= 0 || destination.height <= 0 || from.width <= 0 || from.height <= 0) return;
+        if (destination.width <= 0 || destination.height <= 0 || from.width <= 0 || from.height <= 0) return false;
+        bool changed = false;
         // Nearest neighbour: each destination pixel takes the source pixel its position maps to.
         const bool onePixel = from.width == 1 && from.height == 1;
         const ColourValue single = onePixel && SourceContains(source, from.x, from.y) ? source.PixelAt(from.x, from.y) : 0;
@@ -34,9 +35,12 @@ public:
                 const int sx = from.x + (x - destination.x) * from.width / destination.width;
                 const int sy = from.y + (y - destination.y) * from.height / destination.height;
                 if (!SourceContains(source, sx, sy)) continue;
-                grid_.At(x, y) = onePixel ? single : source.PixelAt(sx, sy);
+                const ColourValue colour = onePixel ? single : source.PixelAt(sx, sy);
+                changed |= grid_.At(x, y) != colour;
+                grid_.At(x, y) = colour;
             }
         }
+        return changed;
     }
 
     ColourValue PixelAt(int x, int y) const override { return grid_.At(x, y); }

@@ -1,5 +1,7 @@
 #include "platform/win32/dib_surface.h"
 
+#include <algorithm>
+
 namespace tintavo::win32 {
 
 COLORREF ResolveColour(ColourValue colour) {
@@ -36,11 +38,17 @@ void DibSurface::Fill(ColourValue colour) {
     ::FillRect(dc_.get(), &all, brush.get());
 }
 
-void DibSurface::StretchFrom(const ImageSurface& source, PixelRect destination, PixelRect from) {
+bool DibSurface::StretchFrom(const ImageSurface& source, PixelRect destination, PixelRect from) {
+    if (!bits_) return false;
+    const std::size_t count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    ::GdiFlush();
+    before_.assign(bits_, bits_ + count);
     const HDC sourceDc = reinterpret_cast<HDC>(source.Dc());
     ::SetStretchBltMode(dc_.get(), COLORONCOLOR);
     ::StretchBlt(dc_.get(), destination.x, destination.y, destination.width, destination.height, sourceDc, from.x,
                  from.y, from.width, from.height, SRCCOPY);
+    ::GdiFlush();
+    return !std::equal(before_.begin(), before_.end(), bits_);
 }
 
 ColourValue DibSurface::PixelAt(int x, int y) const {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/forms/image_surface.h"
 #include "platform/win32/handles.h"
@@ -21,7 +22,7 @@ public:
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     void Fill(ColourValue colour) override;
-    void StretchFrom(const ImageSurface& source, PixelRect destination, PixelRect from) override;
+    bool StretchFrom(const ImageSurface& source, PixelRect destination, PixelRect from) override;
     ColourValue PixelAt(int x, int y) const override;
 
     HDC dc() const { return dc_.get(); }
@@ -30,6 +31,8 @@ private:
     int width_;
     int height_;
     std::uint32_t* bits_ = nullptr;
+    // The pixels before a stretch, kept to tell whether it changed anything.
+    std::vector<std::uint32_t> before_;
     // Declared before the DC so that the DC, which holds it selected, goes first.
     unique_hbitmap bitmap_;
     unique_hdc dc_;
