@@ -74,7 +74,7 @@ bench_start_alternating_root() {
                 sleep 1
             done
         done
-    ) &
+    ) {E2E_PREFIX_LOCK_FD}>&- &
     BENCH_ALTERNATOR_PID=$!
 }
 
@@ -172,6 +172,10 @@ bench_cleanup() {
         kill "$BENCH_REFERENCE_PID" 2>/dev/null || true
         wait "$BENCH_REFERENCE_PID" 2>/dev/null || true
     fi
+    # e2e_cleanup reads the exit status from $?; neither errexit nor the ERR trap may act on
+    # the subshell that sets it.
+    trap - ERR
+    set +e
     (exit "$status")
     e2e_cleanup
 }

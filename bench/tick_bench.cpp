@@ -47,45 +47,53 @@ std::wstring CodeShown(const TickFixture& fixture) {
     return text;
 }
 
-void TimeBareRead(const TickFixture& fixture, ScreenPixel& pixel, bool withCursor, int calls,
-                  std::vector<double>& samples) {
-    const POINT at = fixture.targets[0].centre;
-    fixture.RestPointer(at);
-    for (int i = 0; i < kWarmUp + calls; ++i) {
+// GetCursorPos and the bare read, as the reference picker does each tick, the pointer resting.
+std::vector<double> TimeBareReadWithCursor(const TickFixture& fixture, ScreenPixel& pixel) {
+    std::vector<double> samples;
+    fixture.RestPointer(fixture.targets[0].centre);
+    for (int i = 0; i < kWarmUp + kCalls; ++i) {
         const double start = fixture.clock.NowMs();
-        POINT cursor = at;
-        if (withCursor) ::GetCursorPos(&cursor);
+        POINT cursor{};
+        ::GetCursorPos(&cursor);
         pixel.Read(cursor);
         const double end = fixture.clock.NowMs();
         if (i >= kWarmUp) samples.push_back(end - start);
     }
+    return samples;
 }
 
 struct TickSamples {
+    std::vector<double> bare;
     std::vector<double> total;
     std::vector<double> handler;
     std::vector<double> repaint;
 };
 
-// With changing set, the pointer moves to the other colour before each tick (untimed); the
-// tick's GetCursorPos then finds Wine's fresh record of the position. Otherwise the pointer
-// rests, as on a steady colour, and every GetCursorPos asks the X server.
-TickSamples TimeTicks(const TickFixture& fixture, bool changing) {
+// Each tick follows a bare read of the pixel it is about to read, so that both are timed in
+// the same moments of a machine whose speed wanders. With changing set, the pointer moves to
+// the other colour before each pair (untimed); the tick's GetCursorPos then finds Wine's fresh
+// record of the position. Otherwise the pointer rests, as on a steady colour, and every
+// GetCursorPos asks the X server.
+TickSamples TimeTicks(const TickFixture& fixture, ScreenPixel& pixel, bool changing) {
     TickSamples samples;
-    fixture.RestPointer(fixture.targets[0].centre);
+    POINT at = fixture.targets[0].centre;
+    fixture.RestPointer(at);
     fixture.Tick();
     for (int i = 0; i < kWarmUp + kCalls; ++i) {
         if (changing) {
-            const POINT at = fixture.targets[static_cast<std::size_t>((i + 1) % 2)].centre;
+            at = fixture.targets[static_cast<std::size_t>((i + 1) % 2)].centre;
             ::SetCursorPos(at.x, at.y);
             fixture.Pump();
         }
+        const double readStart = fixture.clock.NowMs();
+        pixel.Read(at);
         const double start = fixture.clock.NowMs();
         ::SendMessageW(fixture.form, WM_TIMER, kSamplingTimerId, 0);
         const double handled = fixture.clock.NowMs();
         fixture.Pump();
         const double end = fixture.clock.NowMs();
         if (i < kWarmUp) continue;
+        samples.bare.push_back(start - readStart);
         samples.total.push_back(end - start);
         samples.handler.push_back(handled - start);
         samples.repaint.push_back(end - handled);
@@ -136,34 +144,29 @@ int Run() {
         return 1;
     }
 
-    std::printf("Tick benchmark: %d calls per row after %d warm-up calls (steps: %d after %d); colours %ls and %ls\n",
+    std::printf("Tick benchmark: %d ticks, each after a bare read, following %d warm-up pairs; parts: %d calls "
+                "after %d; colours %ls and %ls\n",
                 kCalls, kWarmUp, kStepCalls, kStepWarmUp, ColourCode(kFirstColour).c_str(),
                 ColourCode(kSecondColour).c_str());
     PrintHeader();
-    // Half of the bare reads before the ticks and half after, so drift shows in neither alone.
-    std::vector<double> bare;
-    std::vector<double> bareWithCursor;
-    TimeBareRead(fixture, pixel, false, kCalls / 2, bare);
-    TimeBareRead(fixture, pixel, true, kCalls / 2, bareWithCursor);
-    const TickSamples changing = TimeTicks(fixture, true);
-    const TickSamples steady = TimeTicks(fixture, false);
-    TimeBareRead(fixture, pixel, false, kCalls / 2, bare);
-    TimeBareRead(fixture, pixel, true, kCalls / 2, bareWithCursor);
-
-    const Summary bareSummary = Summarise(bare);
-    const Summary changingSummary = Summarise(changing.total);
-    const Summary steadySummary = Summarise(steady.total);
-    PrintRow("bare_read", bareSummary);
-    PrintRow("bare_read_cursor", Summarise(bareWithCursor));
-    PrintRow("tick_changing", changingSummary);
+    const TickSamples changing = TimeTicks(fixture, pixel, true);
+    const TickSamples steady = TimeTicks(fixture, pixel, false);
+    const Summary changingBare = Summarise(changing.bare);
+    const Summary changingTick = Summarise(changing.total);
+    const Summary steadyBare = Summarise(steady.bare);
+    const Summary steadyTick = Summarise(steady.total);
+    PrintRow("bare_read_changing", changingBare);
+    PrintRow("tick_changing", changingTick);
     PrintRow("tick_changing_handler", Summarise(changing.handler));
     PrintRow("tick_changing_repaint", Summarise(changing.repaint));
-    PrintRow("tick_steady", steadySummary);
+    PrintRow("bare_read_steady", steadyBare);
+    PrintRow("tick_steady", steadyTick);
     PrintRow("tick_steady_handler", Summarise(steady.handler));
     PrintRow("tick_steady_repaint", Summarise(steady.repaint));
+    PrintRow("bare_read_cursor", Summarise(TimeBareReadWithCursor(fixture, pixel)));
     TimeTickSteps(fixture, kStepCalls, kStepWarmUp);
-    PrintRatio("ratio_changing", changingSummary, bareSummary);
-    PrintRatio("ratio_steady", steadySummary, bareSummary);
+    PrintRatio("ratio_changing", changingTick, changingBare);
+    PrintRatio("ratio_steady", steadyTick, steadyBare);
     CountTickMessages(fixture);
     return 0;
 }
