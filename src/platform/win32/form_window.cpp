@@ -167,6 +167,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_MOUSEMOVE: form_->Form_MouseMove(); return 0;
     case WM_ACTIVATE: OnActivate(wParam); return 0;
+    case WM_DISPLAYCHANGE: platform_.screen().Refresh(); return 0;
     case WM_SYSCOLORCHANGE: ::InvalidateRect(hwnd_, nullptr, TRUE); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     default: return ::DefWindowProcW(hwnd_, message, wParam, lParam);

@@ -11,9 +11,10 @@ float PixelsToTwips(int pixels) { return static_cast<float>(pixels) * 1440.0f / 
 
 }  // namespace
 
-float Win32Screen::Width() const { return PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN)); }
-
-float Win32Screen::Height() const { return PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN)); }
+void Win32Screen::Refresh() {
+    width_ = PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN));
+    height_ = PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN));
+}
 
 std::unique_ptr<ImageSurface> Win32Platform::CreateSurface(int width, int height) {
     return std::make_unique<DibSurface>(width, height);

@@ -9,10 +9,21 @@
 namespace tintavo::win32 {
 
 // The screen's size in twips, at the system DPI as the forms layer has always measured it.
+// Read once and again when the display changes: the tick asks for it ten times a second, and
+// GetSystemMetrics is slow under Wine.
 class Win32Screen final : public Screen {
 public:
-    float Width() const override;
-    float Height() const override;
+    Win32Screen() { Refresh(); }
+
+    float Width() const override { return width_; }
+    float Height() const override { return height_; }
+
+    // WM_DISPLAYCHANGE: the resolution or the monitors changed.
+    void Refresh();
+
+private:
+    float width_ = 0;
+    float height_ = 0;
 };
 
 class Win32Platform final : public Platform, public SurfaceFactory {
@@ -24,6 +35,7 @@ public:
     std::unique_ptr<ImageSurface> CreateSurface(int width, int height) override;
 
     Win32Clipboard& clipboard() { return clipboard_; }
+    Win32Screen& screen() { return screen_; }
 
 private:
     Win32WindowsApi api_;
