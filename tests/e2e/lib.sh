@@ -27,6 +27,21 @@ E2E_TINTAVO_STATUS=""
 E2E_LAST_OUTPUT=""
 E2E_FIELDS=()
 E2E_FINISHED=0
+E2E_BACKGROUND_PIDS=()
+E2E_BACKGROUND_PID=""
+
+# The picker's window as the last e2e_read_window found it: the frame's position and size and
+# the client area's top-left corner, on the screen.
+E2E_FRAME_X=0
+E2E_FRAME_Y=0
+E2E_FRAME_W=0
+E2E_FRAME_H=0
+E2E_CLIENT_X=0
+E2E_CLIENT_Y=0
+
+# The picker's status line while it samples and while it holds the colour.
+E2E_STATUS_SAMPLING="色取得中...<ENTER>キーで確定"
+E2E_STATUS_HELD="<ENTER>キーで色取得開始"
 
 # The private X server's screen.
 E2E_SCREEN_WIDTH=1280
@@ -139,6 +154,22 @@ e2e_numbers_near() {
         difference=$((actual[i] - expected[i]))
         ((difference <= tolerance && difference >= -tolerance)) || return 1
     done
+}
+
+# assert_stays_eq DESCRIPTION SECONDS EXPECTED COMMAND...: COMMAND's output is EXPECTED and
+# stays so, checked every 0.1 s for SECONDS; fails at the first other output.
+assert_stays_eq() {
+    local description=$1 seconds=$2 steady=$3
+    shift 3
+    if wait_until "$seconds" e2e_output_differs "$steady" "$@"; then
+        e2e_fail "$description: expected '$steady' for ${seconds} s, got '$E2E_LAST_OUTPUT'"
+    else
+        e2e_pass "$description"
+    fi
+}
+
+e2e_output_differs() {
+    ! e2e_output_is "$@"
 }
 
 # assert_near DESCRIPTION "EXPECTED NUMBERS" "ACTUAL NUMBERS" TOLERANCE
@@ -351,10 +382,212 @@ e2e_screenshot() {
     /usr/bin/import -display "$DISPLAY" -window root -crop "${width}x${height}+${left}+${top}" +repage "$1"
 }
 
+# Keeps the PID of a helper that the test started in the background; e2e_cleanup ends it
+# should it still run.
+e2e_track_pid() {
+    E2E_BACKGROUND_PIDS+=("$1")
+}
+
+# e2e_probe_in_background FILE ARGS...: starts the probe in the background with its output in
+# FILE, keeps its PID (the probe's own, as wine execs into it) in E2E_BACKGROUND_PID and has
+# e2e_cleanup end it should it still run.
+e2e_probe_in_background() {
+    local output=$1
+    shift
+    wine "$E2E_PROBE_EXE" "$@" >"$output" 2>>"$E2E_RUN_DIR/probe.log" {E2E_PREFIX_LOCK_FD}>&- &
+    E2E_BACKGROUND_PID=$!
+    e2e_track_pid "$E2E_BACKGROUND_PID"
+}
+
+# Succeeds while PID is a child of this shell, so that a PID reused since is never killed.
+e2e_is_child() {
+    local stat parent
+    { read -r stat <"/proc/$1/stat"; } 2>/dev/null || return 1
+    read -r _ parent _ <<<"${stat##*) }"
+    [[ $parent == "$$" ]]
+}
+
+# Succeeds while the process PID runs (exists and has not ended as a zombie).
+e2e_process_running() {
+    local stat state
+    { read -r stat <"/proc/$1/stat"; } 2>/dev/null || return 1
+    read -r state _ <<<"${stat##*) }"
+    [[ $state != Z ]]
+}
+
+# Reads the picker's window geometry into the E2E_FRAME_ and E2E_CLIENT_ variables.
+e2e_read_window() {
+    local line
+    line=$(probe window) || return 1
+    e2e_split_tabs "$line"
+    E2E_FRAME_X=${E2E_FIELDS[4]} E2E_FRAME_Y=${E2E_FIELDS[5]}
+    E2E_FRAME_W=${E2E_FIELDS[7]} E2E_FRAME_H=${E2E_FIELDS[8]}
+    E2E_CLIENT_X=${E2E_FIELDS[9]} E2E_CLIENT_Y=${E2E_FIELDS[10]}
+}
+
+# e2e_control_rect ID: prints the control's x, y, width and height in the client area.
+e2e_control_rect() {
+    local lines line
+    lines=$(probe controls) || return 1
+    while IFS= read -r line; do
+        e2e_split_tabs "$line"
+        if [[ ${E2E_FIELDS[0]} == "$1" ]]; then
+            printf '%s %s %s %s\n' "${E2E_FIELDS[2]}" "${E2E_FIELDS[3]}" "${E2E_FIELDS[4]}" "${E2E_FIELDS[5]}"
+            return 0
+        fi
+    done <<<"$lines"
+    return 1
+}
+
+# Clicks a point of the client area, given in client pixels, as of the last e2e_read_window.
+e2e_click_client() {
+    e2e_pointer_to $((E2E_CLIENT_X + $1)) $((E2E_CLIENT_Y + $2))
+    xdotool click 1
+}
+
+# Clicks the middle of a control.
+e2e_click_control() {
+    local rect x y width height
+    rect=$(e2e_control_rect "$1") || return 1
+    read -r x y width height <<<"$rect"
+    e2e_read_window || return 1
+    e2e_click_client $((x + width / 2)) $((y + height / 2))
+}
+
+# e2e_type_into ID TEXT: puts the focus into an edit control by a click and replaces its text
+# by typing TEXT; an empty TEXT deletes it. Wine's edit control ignores Ctrl+A, so End and
+# Shift+Home select the text.
+e2e_type_into() {
+    e2e_focus_edit "$1" || return 1
+    xdotool key shift+Home
+    if [[ -n $2 ]]; then
+        xdotool type -- "$2"
+    else
+        xdotool key BackSpace
+    fi
+}
+
+# e2e_append_into ID TEXT: types TEXT behind the edit control's text.
+e2e_append_into() {
+    e2e_focus_edit "$1" || return 1
+    xdotool type -- "$2"
+}
+
+# Puts the focus into an edit control by a click, with the caret behind its text.
+e2e_focus_edit() {
+    e2e_click_control "$1" || return 1
+    wait_until 5 e2e_output_is "$1" probe focus-id || return 1
+    xdotool key End
+}
+
+# Rests the pointer on the bare root window, in a corner of the screen that the picker's
+# window leaves free.
+e2e_park_pointer() {
+    e2e_read_window || return 1
+    local corner x y
+    for corner in "$((E2E_SCREEN_WIDTH - 8)) $((E2E_SCREEN_HEIGHT - 8))" "$((E2E_SCREEN_WIDTH - 8)) 8" \
+        "8 $((E2E_SCREEN_HEIGHT - 8))" "8 8"; do
+        read -r x y <<<"$corner"
+        if ((x < E2E_FRAME_X || x >= E2E_FRAME_X + E2E_FRAME_W || y < E2E_FRAME_Y ||
+            y >= E2E_FRAME_Y + E2E_FRAME_H)); then
+            e2e_pointer_to "$x" "$y"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Gives the picker's window the X keyboard focus, so that keys reach it wherever the pointer
+# rests: with no window manager they otherwise go to the window under the pointer.
+e2e_focus_tintavo() {
+    local window
+    window=$(xdotool search --all --pid "$E2E_TINTAVO_PID" --name '^Tintavo!$' 2>/dev/null | head -n 1)
+    [[ -n $window ]] || return 1
+    timeout 10 xdotool windowfocus --sync "$window"
+}
+
+# Presses Enter in the picker's window wherever the pointer rests; Enter holds or resumes
+# the sampling.
+e2e_press_enter() {
+    e2e_focus_tintavo || return 1
+    xdotool key Return
+}
+
+# e2e_screen_colours X Y WIDTH HEIGHT: prints the distinct colours of a screen area as #RRGGBB,
+# one a line, as the X server holds them.
+e2e_screen_colours() {
+    local colours
+    colours=$(/usr/bin/import -display "$DISPLAY" -window root -crop "${3}x${4}+${1}+${2}" +repage png:- |
+        /usr/bin/convert png:- -unique-colors -depth 8 txt:-) || return 1
+    grep -oE '#[0-9A-Fa-f]{6}' <<<"$colours" | tr '[:lower:]' '[:upper:]'
+}
+
+# e2e_colour_code R G B: prints the colour as #RRGGBB.
+e2e_colour_code() {
+    printf '#%02X%02X%02X\n' "$1" "$2" "$3"
+}
+
+# The swatch's colour on the screen: the pixel at its centre as Wine reads it, and the distinct
+# colours of its whole inside (within its one-pixel border) as the X server holds them.
+e2e_swatch_centre_pixel() {
+    local rect x y width height
+    rect=$(e2e_control_rect 1001) || return 1
+    read -r x y width height <<<"$rect"
+    probe pixel $((E2E_CLIENT_X + x + width / 2)) $((E2E_CLIENT_Y + y + height / 2))
+}
+
+e2e_swatch_colours() {
+    local rect x y width height
+    rect=$(e2e_control_rect 1001) || return 1
+    read -r x y width height <<<"$rect"
+    e2e_screen_colours $((E2E_CLIENT_X + x + 1)) $((E2E_CLIENT_Y + y + 1)) $((width - 2)) $((height - 2))
+}
+
+# e2e_assert_colour DESCRIPTION R G B [TEXT1 TEXT2 TEXT3]: the picker shows the colour in the
+# code box, the three scroll bars and the swatch, and the number boxes read TEXT1..3 (the
+# components in decimal unless given). Waits for each up to 3 s, as the picker updates them
+# on its 100 ms tick and repaints the swatch afterwards.
+e2e_assert_colour() {
+    local description=$1 code i
+    local -a components=("$2" "$3" "$4") texts=("$2" "$3" "$4")
+    if (($# >= 7)); then
+        texts=("$5" "$6" "$7")
+    fi
+    code=$(e2e_colour_code "$2" "$3" "$4")
+    if ! e2e_read_window; then
+        if e2e_wait_tintavo_exit 0; then
+            e2e_abort "$description: the picker has ended with status $E2E_TINTAVO_STATUS"
+        fi
+        e2e_abort "$description: the probe finds no window"
+    fi
+    assert_eventually_eq "$description: the code box reads $code" 3 "$code" probe text 1013
+    for i in 0 1 2; do
+        assert_eventually_eq "$description: number box $((1006 + i)) reads '${texts[i]}'" 3 "${texts[i]}" \
+            probe text $((1006 + i))
+        assert_eventually_eq "$description: scroll bar $((1009 + i)) stands at ${components[i]}" 3 \
+            "${components[i]}"$'\t0\t255' probe scroll $((1009 + i))
+    done
+    assert_eventually_eq "$description: the swatch's centre pixel is $code" 3 "$code" e2e_swatch_centre_pixel
+    assert_eventually_eq "$description: the whole swatch is $code" 3 "$code" e2e_swatch_colours
+}
+
+# e2e_assert_alive DESCRIPTION: the picker still runs and answers, and it shows no error box
+# or other window (a crash ends it, as the test prefix shows no crash dialog).
+e2e_assert_alive() {
+    if e2e_tintavo_running && probe responsive; then
+        e2e_pass "$1: the picker still runs and answers"
+    else
+        e2e_fail "$1: the picker still runs and answers"
+    fi
+    assert_eq "$1: no error box or other window of the process" 1 "$(probe windows-of-pid "$E2E_TINTAVO_WINPID")"
+}
+
 # Stops everything the test started, each by its PID or by its own prefix.
 e2e_cleanup() {
     local status=$?
     trap - EXIT INT TERM ERR
+    # Everything below runs to the end, whatever fails on the way.
+    set +e
     if ((!E2E_FINISHED && status != 0)) && [[ -n $E2E_NAME ]]; then
         printf 'e2e %s: %d passed, %d failed, then ended early with status %d\n' \
             "$E2E_NAME" "$E2E_PASSED" "$E2E_FAILED" "$status"
@@ -362,6 +595,13 @@ e2e_cleanup() {
     if e2e_tintavo_running; then
         kill "$E2E_TINTAVO_PID" 2>/dev/null || true
     fi
+    local pid
+    for pid in "${E2E_BACKGROUND_PIDS[@]}"; do
+        if e2e_is_child "$pid"; then
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+        fi
+    done
     if [[ -n $E2E_PREFIX_LOCK_FD && -n ${WINEPREFIX:-} ]]; then
         wineserver -k >/dev/null 2>&1 || true
         timeout 10 wineserver -w >/dev/null 2>&1 || true
