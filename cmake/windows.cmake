@@ -90,3 +90,11 @@ target_link_libraries(window_query PRIVATE user32)
 target_link_options(window_query PRIVATE ${TINTAVO_BENCH_CONSOLE_LINK_FLAGS})
 
 add_custom_target(benchmarks DEPENDS tick_bench reference_picker startup_timer window_query)
+
+# Soak run
+# soak_helper.exe reads the picker's state and resource counts from outside and shows the colour
+# patches it samples; `bash tests/soak/soak.sh [SECONDS]` runs it, ten minutes by default.
+add_executable(soak_helper tests/soak/soak_helper.cpp)
+target_link_libraries(soak_helper PRIVATE user32 gdi32 psapi ntdll)
+target_link_options(soak_helper PRIVATE ${TINTAVO_CONSOLE_LINK_FLAGS})
+
