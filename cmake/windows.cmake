@@ -98,3 +98,8 @@ add_executable(soak_helper tests/soak/soak_helper.cpp)
 target_link_libraries(soak_helper PRIVATE user32 gdi32 psapi ntdll)
 target_link_options(soak_helper PRIVATE ${TINTAVO_CONSOLE_LINK_FLAGS})
 
+# `ctest --preset e2e` runs a one-minute soak with a new seed each time.
+add_test(NAME e2e_soak_60s
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/soak/soak.sh 60
+        $<TARGET_FILE:tintavo> $<TARGET_FILE:probe> $<TARGET_FILE:soak_helper>)
+set_tests_properties(e2e_soak_60s PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)

@@ -10,7 +10,7 @@
 #        SOAK_SEED=N repeats the sequence of actions of the run that printed that seed.
 # shellcheck disable=SC2317 # the actions are called through the kActions table
 set -euo pipefail
-# shellcheck source=../e2e/lib.sh
+# shellcheck source=SCRIPTDIR/../e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 
 readonly kSampling="色取得中...<ENTER>キーで確定"
@@ -704,20 +704,22 @@ action_scroll_hold() {
     xdotool mouseup 1
 }
 
+# The actions draw all their random numbers before they look at the picker, so that a seed gives
+# the same draws whatever the picker shows.
 action_scroll_trough() {
     rnd 3
     local id=$((1009 + REPLY))
     bar_geometry "$id"
-    snapshot || return 0
-    thumb_of "$id" "${S_SCROLL[id - 1009]}"
     local low=$((bar_x + arrow_width + 1)) high=$((bar_x + bar_w - arrow_width - 2)) x
     rnd_between "$low" "$high"
     x=$REPLY
+    rnd_between 1 4
+    local count=$REPLY
+    snapshot || return 0
+    thumb_of "$id" "${S_SCROLL[id - 1009]}"
     if ((x >= thumb_x - 1 && x <= thumb_x + thumb_w)); then
         return 0
     fi
-    rnd_between 1 4
-    local count=$REPLY
     note_action "click the trough of $id at $x, $count times"
     e2e_pointer_to $((client_x + x)) $((client_y + bar_y + bar_h / 2))
     xdotool click --repeat "$count" --delay 40 1
@@ -727,17 +729,17 @@ action_thumb_drag() {
     rnd 3
     local id=$((1009 + REPLY))
     bar_geometry "$id"
+    rnd_between $((bar_x - 20)) $((bar_x + bar_w + 20))
+    local to_x=$REPLY steps i
+    rnd 5
+    local off_bar=$((REPLY == 0))
+    rnd_between 3 12
+    steps=$REPLY
     snapshot || return 0
     thumb_of "$id" "${S_SCROLL[id - 1009]}"
     local from_x=$((client_x + thumb_x + thumb_w / 2)) from_y=$((client_y + thumb_y + thumb_h / 2))
-    rnd_between $((bar_x - 20)) $((bar_x + bar_w + 20))
-    local to_x=$((client_x + REPLY)) to_y=$from_y steps i
-    rnd 5
-    if ((REPLY == 0)); then
-        to_y=$((from_y + 120))
-    fi
-    rnd_between 3 12
-    steps=$REPLY
+    local to_y=$((from_y + (off_bar ? 120 : 0)))
+    to_x=$((client_x + to_x))
     note_action "drag the thumb of $id from $from_x,$from_y to $to_x,$to_y in $steps steps"
     e2e_pointer_to "$from_x" "$from_y"
     xdotool mousedown 1
@@ -793,12 +795,12 @@ clipboard_changed() {
 # the text from before the click (typed into the box less than a tick ago) or some code.
 action_copy() {
     local want sequence
+    point_in_control 1014 3
     snapshot || return 0
     want=$S_CODE
     clipboard_sequence || return 0
     sequence=$REPLY
     note_action "click the copy label ($mode)"
-    point_in_control 1014 3
     click_at "$point_x" "$point_y"
     if ! wait_until 1 clipboard_changed "$sequence"; then
         fail "the copy label did not copy ($mode): $REASON"
@@ -820,6 +822,7 @@ action_copy() {
 # up after its retries and the clipboard keeps what it had once the hold ends.
 action_copy_busy() {
     local before sequence
+    point_in_control 1014 3
     ask clipboard || return 0
     before=$ASK_REPLY
     clipboard_sequence || return 0
@@ -829,7 +832,6 @@ action_copy_busy() {
         log "note: the clipboard could not be held: $REASON"
         return 0
     fi
-    point_in_control 1014 3
     click_at "$point_x" "$point_y"
     if ! ask hold-wait; then
         fail "the helper lost its hold on the clipboard: $REASON"
@@ -850,17 +852,19 @@ window_at() {
 
 # Drags the window by its swatch to a random place that keeps it on the screen.
 action_drag_window() {
-    snapshot || return 0
     local width=$((frame_right - frame_left)) height=$((frame_bottom - frame_top))
     rnd_between 0 $((E2E_SCREEN_WIDTH - width))
     local to_left=$REPLY
     rnd_between 0 $((E2E_SCREEN_HEIGHT - height))
     local to_top=$REPLY
-    local dx=$((to_left - frame_left)) dy=$((to_top - frame_top))
+    local offset_x offset_y steps i
     point_in_control 1001 6
-    local from_x=$point_x from_y=$point_y steps i
+    offset_x=$((point_x - client_x)) offset_y=$((point_y - client_y))
     rnd_between 8 20
     steps=$REPLY
+    snapshot || return 0
+    local from_x=$((client_x + offset_x)) from_y=$((client_y + offset_y))
+    local dx=$((to_left - frame_left)) dy=$((to_top - frame_top))
     note_action "drag the window by $dx,$dy in $steps steps"
     e2e_pointer_to "$from_x" "$from_y"
     xdotool mousedown 1
