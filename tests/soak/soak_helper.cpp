@@ -50,12 +50,14 @@
 #include <string>
 #include <vector>
 
+#include "../e2e/remote_window.h"
+
 namespace {
 
-constexpr wchar_t kFormClass[] = L"TintavoForm1";
+using namespace tintavo::remote;
+
 constexpr wchar_t kPatchesClass[] = L"TintavoSoakPatches";
 constexpr ULONGLONG kWatchdogMilliseconds = 5000;
-constexpr UINT kMessageTimeoutMilliseconds = 2000;
 
 constexpr int kSwatchId = 1001;
 constexpr int kFirstNumberBoxId = 1006;
@@ -82,15 +84,6 @@ DWORD WINAPI Watchdog(void*) {
             ExitProcess(kExitTimedOut);
         }
     }
-}
-
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
-    return utf8;
 }
 
 std::wstring FromUtf8(const std::string& utf8) {
@@ -208,43 +201,6 @@ int ComponentOf(const std::wstring& text) {
     if (!(rounded >= 0.0 && rounded <= 255.0)) return -1;
     return static_cast<int>(rounded);
 }
-
-bool Answers(HWND window) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kMessageTimeoutMilliseconds,
-                               &result) != 0;
-}
-
-bool ReadText(HWND window, std::wstring& text) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
-                             kMessageTimeoutMilliseconds, &length)) {
-        return false;
-    }
-    std::vector<wchar_t> buffer(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
-                             SMTO_ABORTIFHUNG | SMTO_BLOCK, kMessageTimeoutMilliseconds, &copied)) {
-        return false;
-    }
-    text.assign(buffer.data(), copied);
-    return true;
-}
-
-class ScreenDc {
-public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ~ScreenDc() {
-        if (dc_ != nullptr) ReleaseDC(nullptr, dc_);
-    }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_ = nullptr;
-};
 
 class ProcessHandle {
 public:
