@@ -5,7 +5,7 @@
 #include <string>
 
 #include "colour_targets.h"
-#include "platform/win32/form_window.h"
+#include "window/win32/form_window.h"
 #include "platform/win32/win32_platform.h"
 #include "stopwatch.h"
 #include "window/layout.h"

@@ -6,7 +6,7 @@ add_library(tintavo_headless STATIC
     src/platform/headless/fake_windows_api.cpp
     src/platform/headless/headless_platform.cpp
 )
-target_link_libraries(tintavo_headless PUBLIC tintavo_core)
+target_link_libraries(tintavo_headless PUBLIC tintavo_platform)
 
 add_executable(unit_tests
     tests/unit/colour_code_test.cpp
@@ -18,7 +18,7 @@ add_executable(unit_tests
     tests/unit/sampling_tick_test.cpp
     tests/unit/window_handlers_test.cpp
 )
-target_link_libraries(unit_tests PRIVATE tintavo_headless GTest::gtest_main)
+target_link_libraries(unit_tests PRIVATE tintavo_core tintavo_headless GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(unit_tests)
 
@@ -28,7 +28,7 @@ add_executable(draw_resources tools/draw_resources.cpp)
 option(TINTAVO_LONG_RUN_TESTS "Build the long-run leak test" OFF)
 if(TINTAVO_LONG_RUN_TESTS)
     add_executable(long_run_tests tests/unit/long_run_test.cpp)
-    target_link_libraries(long_run_tests PRIVATE tintavo_headless GTest::gtest_main)
+    target_link_libraries(long_run_tests PRIVATE tintavo_core tintavo_headless GTest::gtest_main)
     gtest_discover_tests(long_run_tests PROPERTIES TIMEOUT 600)
 endif()
 
@@ -37,7 +37,7 @@ option(TINTAVO_FUZZ "Build the libFuzzer targets" OFF)
 if(TINTAVO_FUZZ)
     foreach(target fuzz_conversions fuzz_editors)
         add_executable(${target} tests/fuzz/${target}.cpp)
-        target_link_libraries(${target} PRIVATE tintavo_headless)
+        target_link_libraries(${target} PRIVATE tintavo_core tintavo_headless)
         target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
     endforeach()
 endif()

@@ -14,14 +14,12 @@ else()
 endif()
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 
-# The Win32 backend: the window, its controls and the platform services.
+# The Win32 backend of the platform layer: the real controls and the platform services.
 add_library(tintavo_win32 STATIC
     src/platform/win32/child_control.cpp
     src/platform/win32/dib_surface.cpp
     src/platform/win32/edit_control.cpp
     src/platform/win32/fatal_error.cpp
-    src/platform/win32/fonts.cpp
-    src/platform/win32/form_window.cpp
     src/platform/win32/label_control.cpp
     src/platform/win32/picture_control.cpp
     src/platform/win32/scroll_bar_control.cpp
@@ -29,14 +27,21 @@ add_library(tintavo_win32 STATIC
     src/platform/win32/win32_platform.cpp
     src/platform/win32/win32_windows_api.cpp
 )
-target_include_directories(tintavo_win32 PUBLIC resources)
-target_link_libraries(tintavo_win32 PUBLIC tintavo_core user32 gdi32)
+target_link_libraries(tintavo_win32 PUBLIC tintavo_platform user32 gdi32)
+
+# The picker's Win32 window: Form1's controls at their design places, its fonts and resources.
+add_library(tintavo_window_win32 STATIC
+    src/window/win32/fonts.cpp
+    src/window/win32/form_window.cpp
+)
+target_include_directories(tintavo_window_win32 PUBLIC resources)
+target_link_libraries(tintavo_window_win32 PUBLIC tintavo_core tintavo_win32)
 
 add_executable(tintavo WIN32
-    src/platform/win32/main.cpp
+    src/window/win32/main.cpp
     resources/tintavo.rc
 )
-target_link_libraries(tintavo PRIVATE tintavo_win32)
+target_link_libraries(tintavo PRIVATE tintavo_window_win32)
 target_link_options(tintavo PRIVATE ${TINTAVO_LINK_FLAGS})
 
 # End-to-end tests: probe.exe reads the picker's window from outside, under the same Wine
@@ -73,7 +78,7 @@ add_executable(tick_bench EXCLUDE_FROM_ALL
     bench/tick_steps.cpp
     resources/tintavo.rc
 )
-target_link_libraries(tick_bench PRIVATE tintavo_bench_common tintavo_win32 comctl32)
+target_link_libraries(tick_bench PRIVATE tintavo_bench_common tintavo_window_win32 comctl32)
 target_link_options(tick_bench PRIVATE ${TINTAVO_BENCH_CONSOLE_LINK_FLAGS})
 
 add_executable(reference_picker WIN32 EXCLUDE_FROM_ALL bench/reference_picker.cpp)

@@ -6,7 +6,7 @@ bool CopyText(Clipboard& clipboard, const std::u16string& text) {
     for (int attempt = 1;; ++attempt) {
         if (clipboard.TryReplaceText(text)) return true;
         if (attempt == kClipboardAttempts) return false;
-        clipboard.WaitBeforeRetry();
+        clipboard.WaitBeforeRetry(kClipboardRetryWaitMilliseconds);
     }
 }
 

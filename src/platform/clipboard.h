@@ -13,8 +13,8 @@ public:
     // close. False when another program holds it open; the clipboard is then left as it was.
     virtual bool TryReplaceText(const std::u16string& text) = 0;
 
-    // Waits a moment before the next attempt, while another program finishes with it.
-    virtual void WaitBeforeRetry() = 0;
+    // Waits before the next attempt, while another program finishes with it.
+    virtual void WaitBeforeRetry(int milliseconds) = 0;
 };
 
 }  // namespace tintavo

@@ -31,7 +31,7 @@ private:
 class FakeClipboard final : public Clipboard {
 public:
     bool TryReplaceText(const std::u16string& text) override;
-    void WaitBeforeRetry() override { ++waits_; }
+    void WaitBeforeRetry(int) override { ++waits_; }
 
     // What another program put there, in a format named as the test likes.
     void Put(const std::string& format, std::u16string data) { formats_[format] = std::move(data); }

@@ -14,14 +14,13 @@ HBRUSH ColourScheme::Apply(HDC dc) const {
     return ownBrush_ ? ownBrush_.get() : ::GetSysColorBrush(SystemColourIndexOf(background_));
 }
 
-ChildControl::ChildControl(HWND parent, ControlId id, const wchar_t* windowClass, DWORD style, DWORD extendedStyle)
+ChildControl::ChildControl(HWND parent, int id, const wchar_t* windowClass, DWORD style, DWORD extendedStyle)
     : id_(id),
       hwnd_(::CreateWindowExW(extendedStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0,
                               0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               ::GetModuleHandleW(nullptr), nullptr)) {}
 
-void ChildControl::Place(int dpi) {
-    const PixelBox box = PlaceControl(DesignOf(id_), dpi);
+void ChildControl::Place(const PixelRect& box) const {
     ::SetWindowPos(hwnd_, nullptr, box.x, box.y, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

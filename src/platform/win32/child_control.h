@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "platform/colour_value.h"
+#include "platform/forms/image_surface.h"
 #include "platform/win32/handles.h"
-#include "window/layout.h"
 
 namespace tintavo::win32 {
 
@@ -25,19 +25,20 @@ private:
     unique_hbrush ownBrush_;
 };
 
-// One child window of the form: its identifier, its place in the design and, for controls
+// One child window of a form: its identifier (what GetDlgCtrlID answers) and, for controls
 // the form colours, its colours.
 class ChildControl {
 public:
-    ChildControl(HWND parent, ControlId id, const wchar_t* windowClass, DWORD style, DWORD extendedStyle);
+    ChildControl(HWND parent, int id, const wchar_t* windowClass, DWORD style, DWORD extendedStyle);
     virtual ~ChildControl() = default;
     ChildControl(const ChildControl&) = delete;
     ChildControl& operator=(const ChildControl&) = delete;
 
     HWND hwnd() const noexcept { return hwnd_; }
-    ControlId id() const noexcept { return id_; }
+    int id() const noexcept { return id_; }
 
-    virtual void Place(int dpi);
+    // Moves and sizes the control, in physical pixels of the parent's client area.
+    void Place(const PixelRect& box) const;
     void SetFont(HFONT font) const;
 
     // The reply to WM_CTLCOLOR* for this control, or null to leave it to Windows.
@@ -45,7 +46,7 @@ public:
     void SetColours(ColourValue background, ColourValue text) { colours_.emplace(background, text); }
 
 private:
-    ControlId id_;
+    int id_;
     HWND hwnd_;
     std::optional<ColourScheme> colours_;
 };

@@ -3,7 +3,7 @@
 
 namespace tintavo::win32 {
 
-EditControl::EditControl(HWND parent, ControlId id, TextBox& model, DWORD extendedStyle)
+EditControl::EditControl(HWND parent, int id, TextBox& model, DWORD extendedStyle)
     : ChildControl(parent, id, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, extendedStyle), model_(model) {
     model_.AttachView(this);
 }

@@ -9,7 +9,7 @@ namespace tintavo::win32 {
 // A single-line EDIT control showing a text box.
 class EditControl final : public ChildControl, private TextBox::View {
 public:
-    EditControl(HWND parent, ControlId id, TextBox& model, DWORD extendedStyle);
+    EditControl(HWND parent, int id, TextBox& model, DWORD extendedStyle);
     ~EditControl() override { model_.AttachView(nullptr); }
 
     // EN_CHANGE: the user typed, pasted or deleted.

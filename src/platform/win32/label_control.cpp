@@ -7,7 +7,7 @@
 
 namespace tintavo::win32 {
 
-LabelControl::LabelControl(HWND parent, ControlId id, Label& model, Kind kind)
+LabelControl::LabelControl(HWND parent, int id, Label& model, Kind kind)
     : ChildControl(parent, id, L"STATIC", SS_CENTER | SS_NOTIFY, 0), model_(model), kind_(kind) {
     ::SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     staticProc_ = reinterpret_cast<WNDPROC>(

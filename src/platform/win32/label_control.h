@@ -11,7 +11,7 @@ class LabelControl final : public ChildControl, private Label::View {
 public:
     enum class Kind { kCaption, kLink };
 
-    LabelControl(HWND parent, ControlId id, Label& model, Kind kind);
+    LabelControl(HWND parent, int id, Label& model, Kind kind);
     ~LabelControl() override;
 
     // The fonts for the label without and with underline.

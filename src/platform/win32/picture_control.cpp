@@ -33,7 +33,7 @@ void PictureControl::RegisterClass(HINSTANCE instance) {
     ::RegisterClassExW(&windowClass);
 }
 
-PictureControl::PictureControl(HWND parent, ControlId id, PictureBox& model, bool bordered)
+PictureControl::PictureControl(HWND parent, int id, PictureBox& model, bool bordered)
     : ChildControl(parent, id, kClassName, bordered ? WS_BORDER : 0, 0), model_(model) {
     ::SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     model_.AttachView(this);
@@ -42,11 +42,6 @@ PictureControl::PictureControl(HWND parent, ControlId id, PictureBox& model, boo
 PictureControl::~PictureControl() {
     model_.AttachView(nullptr);
     if (::IsWindow(hwnd())) ::SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
-}
-
-void PictureControl::Place(int dpi) {
-    dpi_ = dpi;
-    ChildControl::Place(dpi);
 }
 
 LRESULT CALLBACK PictureControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -79,7 +74,8 @@ void PictureControl::OnPaint() {
 
 void PictureControl::OnButtonDown(std::int16_t button, WPARAM keys, LPARAM at) {
     ::SetCapture(hwnd());
-    const float twipsPerPixel = 1440.0f / static_cast<float>(dpi_);
+    // The press is reported in twips at the DPI the window is laid out for.
+    const float twipsPerPixel = 1440.0f / static_cast<float>(::GetDpiForWindow(hwnd()));
     model_.MouseDown.Raise(button, ShiftState(keys), static_cast<float>(GET_X_LPARAM(at)) * twipsPerPixel,
                            static_cast<float>(GET_Y_LPARAM(at)) * twipsPerPixel);
 }

@@ -12,10 +12,8 @@ public:
     static constexpr wchar_t kClassName[] = L"TintavoPicture";
     static void RegisterClass(HINSTANCE instance);
 
-    PictureControl(HWND parent, ControlId id, PictureBox& model, bool bordered);
+    PictureControl(HWND parent, int id, PictureBox& model, bool bordered);
     ~PictureControl() override;
-
-    void Place(int dpi) override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -26,7 +24,6 @@ private:
     void Repaint() override;
 
     PictureBox& model_;
-    int dpi_ = 96;
 };
 
 }  // namespace tintavo::win32

@@ -2,7 +2,7 @@
 
 namespace tintavo::win32 {
 
-ScrollBarControl::ScrollBarControl(HWND parent, ControlId id, ScrollBar& model)
+ScrollBarControl::ScrollBarControl(HWND parent, int id, ScrollBar& model)
     : ChildControl(parent, id, L"SCROLLBAR", WS_TABSTOP | SBS_HORZ, 0), model_(model) {
     ::SetScrollRange(hwnd(), SB_CTL, model.range().min, model.range().max, FALSE);
     model_.AttachView(this);

@@ -9,7 +9,7 @@ namespace tintavo::win32 {
 // arrow keys itself and reports them to the form as WM_HSCROLL.
 class ScrollBarControl final : public ChildControl, private ScrollBar::View {
 public:
-    ScrollBarControl(HWND parent, ControlId id, ScrollBar& model);
+    ScrollBarControl(HWND parent, int id, ScrollBar& model);
     ~ScrollBarControl() override { model_.AttachView(nullptr); }
 
     void OnScroll(WORD code);

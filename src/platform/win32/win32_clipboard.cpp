@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "clipboard/copy_text.h"
 #include "platform/win32/handles.h"
 
 namespace tintavo::win32 {
@@ -51,6 +50,6 @@ bool Win32Clipboard::TryReplaceText(const std::u16string& text) {
     return true;
 }
 
-void Win32Clipboard::WaitBeforeRetry() { ::Sleep(kClipboardRetryWaitMilliseconds); }
+void Win32Clipboard::WaitBeforeRetry(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
 
 }  // namespace tintavo::win32

@@ -12,7 +12,7 @@ public:
     void SetOwner(HWND owner) { owner_ = owner; }
 
     bool TryReplaceText(const std::u16string& text) override;
-    void WaitBeforeRetry() override;
+    void WaitBeforeRetry(int milliseconds) override;
 
 private:
     HWND owner_ = nullptr;

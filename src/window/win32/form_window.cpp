@@ -1,4 +1,4 @@
-#include "platform/win32/form_window.h"
+#include "window/win32/form_window.h"
 
 #include <array>
 
@@ -8,6 +8,7 @@
 #include "platform/win32/picture_control.h"
 #include "platform/win32/scroll_bar_control.h"
 #include "resource_ids.h"
+#include "window/layout.h"
 
 namespace tintavo::win32 {
 namespace {
@@ -22,6 +23,8 @@ constexpr ColourValue kWhite = 0xFFFFFF;
 constexpr ColourValue kSystemButtonFace = SystemColour(SystemColourIndex::kButtonFace);
 constexpr ColourValue kSystemButtonText = SystemColour(SystemColourIndex::kButtonText);
 constexpr ColourValue kSystemWindowText = SystemColour(SystemColourIndex::kWindowText);
+
+int Id(ControlId id) { return static_cast<int>(id); }
 
 SIZE WindowSizeFor(int dpi) {
     const PixelBox client = ClientAreaAt(dpi);
@@ -40,20 +43,20 @@ HICON LoadAppIcon(HINSTANCE instance, int metric, int dpi) {
 // The fifteen controls, created in tab order.
 struct FormWindow::Children {
     Children(HWND parent, Form1& form)
-        : picture2(parent, ControlId::kPicture2, form.Picture2, true),
-          picture1(parent, ControlId::kPicture1, form.Picture1, false),
-          label1(parent, ControlId::kLabel1, form.Label1, LabelControl::Kind::kCaption),
-          label2(parent, ControlId::kLabel2, form.Label2, LabelControl::Kind::kCaption),
-          label3(parent, ControlId::kLabel3, form.Label3, LabelControl::Kind::kCaption),
-          text1{{EditControl(parent, ControlId::kText1Red, form.Text1[0], WS_EX_CLIENTEDGE),
-                 EditControl(parent, ControlId::kText1Green, form.Text1[1], WS_EX_CLIENTEDGE),
-                 EditControl(parent, ControlId::kText1Blue, form.Text1[2], WS_EX_CLIENTEDGE)}},
-          hscroll1{{ScrollBarControl(parent, ControlId::kHScroll1Red, form.HScroll1[0]),
-                    ScrollBarControl(parent, ControlId::kHScroll1Green, form.HScroll1[1]),
-                    ScrollBarControl(parent, ControlId::kHScroll1Blue, form.HScroll1[2])}},
-          label4(parent, ControlId::kLabel4, form.Label4, LabelControl::Kind::kCaption),
-          text2(parent, ControlId::kText2, form.Text2, 0),
-          label5(parent, ControlId::kLabel5, form.Label5, LabelControl::Kind::kLink) {
+        : picture2(parent, Id(ControlId::kPicture2), form.Picture2, true),
+          picture1(parent, Id(ControlId::kPicture1), form.Picture1, false),
+          label1(parent, Id(ControlId::kLabel1), form.Label1, LabelControl::Kind::kCaption),
+          label2(parent, Id(ControlId::kLabel2), form.Label2, LabelControl::Kind::kCaption),
+          label3(parent, Id(ControlId::kLabel3), form.Label3, LabelControl::Kind::kCaption),
+          text1{{EditControl(parent, Id(ControlId::kText1Red), form.Text1[0], WS_EX_CLIENTEDGE),
+                 EditControl(parent, Id(ControlId::kText1Green), form.Text1[1], WS_EX_CLIENTEDGE),
+                 EditControl(parent, Id(ControlId::kText1Blue), form.Text1[2], WS_EX_CLIENTEDGE)}},
+          hscroll1{{ScrollBarControl(parent, Id(ControlId::kHScroll1Red), form.HScroll1[0]),
+                    ScrollBarControl(parent, Id(ControlId::kHScroll1Green), form.HScroll1[1]),
+                    ScrollBarControl(parent, Id(ControlId::kHScroll1Blue), form.HScroll1[2])}},
+          label4(parent, Id(ControlId::kLabel4), form.Label4, LabelControl::Kind::kCaption),
+          text2(parent, Id(ControlId::kText2), form.Text2, 0),
+          label5(parent, Id(ControlId::kLabel5), form.Label5, LabelControl::Kind::kLink) {
         label1.SetColours(0x0000FF, kWhite);
         label2.SetColours(0x00FF00, kWhite);
         label3.SetColours(0xFF0000, kWhite);
@@ -179,7 +182,10 @@ void FormWindow::ApplyDpi(int dpi) {
     FontSet fonts = CreateFontSet(dpi);
     children_->SetFonts(fonts);
     fonts_ = std::move(fonts);  // the old fonts go only once no control uses them
-    for (ChildControl* control : children_->All()) control->Place(dpi);
+    for (ChildControl* control : children_->All()) {
+        const PixelBox box = PlaceControl(DesignOf(static_cast<ControlId>(control->id())), dpi);
+        control->Place({box.x, box.y, box.width, box.height});
+    }
 
     bigIcon_.reset(LoadAppIcon(instance_, SM_CXICON, dpi));
     smallIcon_.reset(LoadAppIcon(instance_, SM_CXSMICON, dpi));

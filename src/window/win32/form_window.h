@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
 #include "window/form1.h"
+#include "window/win32/fonts.h"
 
 namespace tintavo::win32 {
 

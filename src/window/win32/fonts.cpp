@@ -1,4 +1,4 @@
-#include "platform/win32/fonts.h"
+#include "window/win32/fonts.h"
 
 #include <array>
 #include <cwchar>

@@ -1,8 +1,8 @@
 #include <windows.h>
 
 #include "platform/win32/fatal_error.h"
-#include "platform/win32/form_window.h"
 #include "platform/win32/win32_platform.h"
+#include "window/win32/form_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // The manifest declares per-monitor awareness; this covers a loader that ignored it.
