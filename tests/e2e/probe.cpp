@@ -14,7 +14,9 @@
 //   pid                 the Windows process ID of the picker (not its Unix PID)
 //   windows-of-pid PID  how many visible top-level windows that Windows process has
 //   clipboard           the clipboard's text
-//   hold-clipboard S    keeps the clipboard open for S seconds, after printing "held"
+//   hold-clipboard S    keeps the clipboard open, after printing "held", until release-clipboard
+//                       or for S seconds at most
+//   release-clipboard   lets the probe that holds the clipboard go
 //   close               posts WM_CLOSE to the window
 //   responsive          exits 0 if the window answers WM_NULL within 2 s
 //   pixel X Y           the screen pixel as #RRGGBB
@@ -271,13 +273,35 @@ int PrintClipboard() {
     return 0;
 }
 
+// Tells the holding probe when to let go, so that a slow machine cannot end the hold early.
+constexpr wchar_t kReleaseClipboardEvent[] = L"TintavoProbeReleaseClipboard";
+
 int HoldClipboard(DWORD seconds) {
-    const ClipboardGuard clipboard;
-    if (!clipboard.IsOpen()) {
-        return Fail("the clipboard is busy");
+    const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, kReleaseClipboardEvent);
+    if (release == nullptr) {
+        return Fail("CreateEvent failed");
     }
-    PrintLine({L"held"});
-    Sleep(seconds * 1000);
+    int status = 0;
+    {
+        const ClipboardGuard clipboard;
+        if (clipboard.IsOpen()) {
+            PrintLine({L"held"});
+            WaitForSingleObject(release, seconds * 1000);
+        } else {
+            status = Fail("the clipboard is busy");
+        }
+    }
+    CloseHandle(release);
+    return status;
+}
+
+int ReleaseClipboard() {
+    const HANDLE release = OpenEventW(EVENT_MODIFY_STATE, FALSE, kReleaseClipboardEvent);
+    if (release == nullptr) {
+        return Fail("no probe holds the clipboard");
+    }
+    SetEvent(release);
+    CloseHandle(release);
     return 0;
 }
 
@@ -315,7 +339,7 @@ int PrintWindowsOfProcess(DWORD processId) {
 
 int Usage() {
     std::fputs("usage: probe window | controls | text ID | scroll ID | thumb ID | focus-id | pid | clipboard\n"
-               "       | hold-clipboard SECONDS | close | responsive | pixel X Y | windows-of-pid PID\n",
+               "       | hold-clipboard SECONDS | release-clipboard | close | responsive | pixel X Y | windows-of-pid PID\n",
                stderr);
     return kExitUsage;
 }
@@ -333,6 +357,9 @@ int Run(int argc, wchar_t** argv) {
     }
     if (command == L"hold-clipboard" && argc == 3 && ParseNumber(argv[2], first) && first >= 0) {
         return HoldClipboard(static_cast<DWORD>(first));
+    }
+    if (command == L"release-clipboard" && argc == 2) {
+        return ReleaseClipboard();
     }
     if (command == L"pixel" && argc == 4 && ParseNumber(argv[2], first) && ParseNumber(argv[3], second)) {
         return PrintPixel(static_cast<int>(first), static_cast<int>(second));
