@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The benchmark: builds the windows preset, then times tintavo.exe under Wine on a private Xvfb
-# against a bare reference picker measured in the same run:
-#   1. one sampling tick against the bare read of one screen pixel, in one process;
+# against references measured in the same run:
+#   1. one sampling tick against the bare read of one screen pixel and, for a changing colour,
+#      against the same change shown by the same standard controls, in one process; once with
+#      Wine's default theme and once with the theme turned off;
 #   2. CPU time over 30 s of sampling and 30 s held, with the colour under the pointer
 #      changing every second and steady;
 #   3. the time from launch to the first colour shown.
@@ -60,6 +62,9 @@ park_pointer_outside() {
 section "1. One sampling tick of the real window against the bare read of one pixel (ms)"
 e2e_pointer_to "$park_x" "$park_y"
 timeout 600 wine build/windows/tick_bench.exe 2>>"$E2E_RUN_DIR/tick_bench.log" | tee "$E2E_RUN_DIR/tick.txt"
+section "1b. The same with Wine's theme turned off (uxtheme disabled) (ms)"
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uxtheme=d" timeout 600 wine build/windows/tick_bench.exe \
+    2>>"$E2E_RUN_DIR/tick_bench.log" | tee "$E2E_RUN_DIR/tick_unthemed.txt"
 
 # --- 2. CPU time
 tintavo_code_in() {
@@ -161,4 +166,5 @@ timeout 600 wine build/windows/startup_timer.exe "$kStartupRuns" "$(bench_window
 # --- Summary
 section "Summary ($(nproc) cores, $(wine --version), Xvfb ${E2E_SCREEN_WIDTH}x${E2E_SCREEN_HEIGHT})"
 elapsed=$(awk -v s="$bench_started" -v e="$EPOCHREALTIME" 'BEGIN { printf "%.0f", e - s }')
-awk -v elapsed="$elapsed" -f bench/summary.awk "$E2E_RUN_DIR/tick.txt" "$cpu_file" "$E2E_RUN_DIR/startup.txt"
+awk -v elapsed="$elapsed" -f bench/summary.awk "$E2E_RUN_DIR/tick.txt" "$E2E_RUN_DIR/tick_unthemed.txt" "$cpu_file" \
+    "$E2E_RUN_DIR/startup.txt"

@@ -12,6 +12,7 @@
 #include "bench_stats.h"
 #include "colour_targets.h"
 #include "screen_pixel.h"
+#include "standard_controls.h"
 #include "tick_fixture.h"
 #include "tick_steps.h"
 
@@ -67,14 +68,17 @@ struct TickSamples {
     std::vector<double> total;
     std::vector<double> handler;
     std::vector<double> repaint;
+    // The same tick of the standard-control reference: GetCursorPos, the bare read, the
+    // controls updated and repainted.
+    std::vector<double> standard;
 };
 
 // Each tick follows a bare read of the pixel it is about to read, so that both are timed in
 // the same moments of a machine whose speed wanders. With changing set, the pointer moves to
 // the other colour before each pair (untimed); the tick's GetCursorPos then finds Wine's fresh
 // record of the position. Otherwise the pointer rests, as on a steady colour, and every
-// GetCursorPos asks the X server.
-TickSamples TimeTicks(const TickFixture& fixture, ScreenPixel& pixel, bool changing) {
+// GetCursorPos asks the X server. The standard-control reference ticks third in each round.
+TickSamples TimeTicks(const TickFixture& fixture, ScreenPixel& pixel, StandardControls& standard, bool changing) {
     TickSamples samples;
     POINT at = fixture.targets[0].centre;
     fixture.RestPointer(at);
@@ -92,11 +96,17 @@ TickSamples TimeTicks(const TickFixture& fixture, ScreenPixel& pixel, bool chang
         const double handled = fixture.clock.NowMs();
         fixture.Pump();
         const double end = fixture.clock.NowMs();
+        POINT cursor{};
+        ::GetCursorPos(&cursor);
+        standard.Show(pixel.Read(cursor));
+        fixture.Pump();
+        const double standardEnd = fixture.clock.NowMs();
         if (i < kWarmUp) continue;
         samples.bare.push_back(start - readStart);
         samples.total.push_back(end - start);
         samples.handler.push_back(handled - start);
         samples.repaint.push_back(end - handled);
+        samples.standard.push_back(standardEnd - end);
     }
     return samples;
 }
@@ -126,6 +136,8 @@ int Run() {
                                   {{middle.x + kTargetSize, middle.y}, kSecondColour}}},
                                 kTargetSize);
     const TickFixture fixture{platform, window, form, targets, {}};
+    // Below the picker, clear of the two squares.
+    StandardControls standard({frame.left, frame.bottom + 16});
 
     ScreenPixel pixel;
     const bool shown = PumpUntil(fixture, [&] {
@@ -149,8 +161,8 @@ int Run() {
                 kCalls, kWarmUp, kStepCalls, kStepWarmUp, ColourCode(kFirstColour).c_str(),
                 ColourCode(kSecondColour).c_str());
     PrintHeader();
-    const TickSamples changing = TimeTicks(fixture, pixel, true);
-    const TickSamples steady = TimeTicks(fixture, pixel, false);
+    const TickSamples changing = TimeTicks(fixture, pixel, standard, true);
+    const TickSamples steady = TimeTicks(fixture, pixel, standard, false);
     const Summary changingBare = Summarise(changing.bare);
     const Summary changingTick = Summarise(changing.total);
     const Summary steadyBare = Summarise(steady.bare);
@@ -159,14 +171,18 @@ int Run() {
     PrintRow("tick_changing", changingTick);
     PrintRow("tick_changing_handler", Summarise(changing.handler));
     PrintRow("tick_changing_repaint", Summarise(changing.repaint));
+    const Summary changingStandard = Summarise(changing.standard);
+    PrintRow("standard_changing", changingStandard);
     PrintRow("bare_read_steady", steadyBare);
     PrintRow("tick_steady", steadyTick);
     PrintRow("tick_steady_handler", Summarise(steady.handler));
     PrintRow("tick_steady_repaint", Summarise(steady.repaint));
+    PrintRow("standard_steady", Summarise(steady.standard));
     PrintRow("bare_read_cursor", Summarise(TimeBareReadWithCursor(fixture, pixel)));
     TimeTickSteps(fixture, kStepCalls, kStepWarmUp);
     PrintRatio("ratio_changing", changingTick, changingBare);
     PrintRatio("ratio_steady", steadyTick, steadyBare);
+    PrintRatio("ratio_changing_standard", changingTick, changingStandard);
     CountTickMessages(fixture);
     return 0;
 }

@@ -73,6 +73,7 @@ target_link_libraries(tintavo_bench_common PUBLIC user32 gdi32)
 # The real picker window in the benchmark's own process, with the picker's resources.
 add_executable(tick_bench EXCLUDE_FROM_ALL
     bench/colour_targets.cpp
+    bench/standard_controls.cpp
     bench/tick_bench.cpp
     bench/tick_fixture.cpp
     bench/tick_steps.cpp
