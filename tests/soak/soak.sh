@@ -125,6 +125,7 @@ escaped() {
 }
 
 actions=0
+action_us=$(e2e_now_us)
 checks_passed=0
 checks_failed=0
 recent_actions=()
@@ -132,6 +133,7 @@ failure_screenshots=0
 
 note_action() {
     actions=$((actions + 1))
+    action_us=$(e2e_now_us)
     recent_actions+=("$*")
     if ((${#recent_actions[@]} > 8)); then
         recent_actions=("${recent_actions[@]:1}")
@@ -161,7 +163,8 @@ S_TEXT=() S_COMP=() S_SCROLL=()
 frame_left=0 frame_top=0 frame_right=0 frame_bottom=0 client_x=0 client_y=0
 REASON=""
 
-snapshot() {
+# read_state: the state of the picker, read once.
+read_state() {
     ask state || return 1
     e2e_split_tabs "$ASK_REPLY"
     if ((${#E2E_FIELDS[@]} < 23)); then
@@ -181,6 +184,32 @@ snapshot() {
     S_WINDOWS=${E2E_FIELDS[21]} S_FOCUS=${E2E_FIELDS[22]}
 }
 
+# The state once two reads a moment apart agree, so that a check sees what the picker
+# shows after it has worked through the input sent to it: with clicks still queued (a themed
+# scroll bar repaints in several milliseconds under Wine) one read can show a box after some
+# of them and its scroll bar after more. A picker that keeps changing gives its last read after
+# a deadline. S_READS tells, for the reports, how many reads it took and when they were made.
+readonly kSettleGap=0.05 kSettleDeadlineUs=5000000
+S_READS=""
+
+snapshot() {
+    local from previous="" reads=0 verdict=""
+    from=$(e2e_now_us)
+    while true; do
+        read_state || return 1
+        reads=$((reads + 1))
+        ((reads > 1)) && [[ $ASK_REPLY == "$previous" ]] && break
+        if (($(e2e_now_us) - from >= kSettleDeadlineUs)); then
+            verdict="NOT settled, "
+            log "note: the picker's state still changed after $reads reads"
+            break
+        fi
+        previous=$ASK_REPLY
+        sleep "$kSettleGap"
+    done
+    S_READS="$verdict$reads reads at +$(((from - action_us) / 1000))..+$((($(e2e_now_us) - action_us) / 1000)) ms into action $actions"
+}
+
 # A text as hex UTF-8 bytes, "empty" for none, for the helper's command line.
 hex_of() {
     REPLY=$(printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n')
@@ -188,9 +217,9 @@ hex_of() {
 }
 
 describe_state() {
-    printf 'status %s, boxes [%.40s|%.40s|%.40s] naming %s %s %s, code [%.40s], scroll %s %s %s, swatch %s, pointer %s,%s on %s, focus %s' \
+    printf 'status %s, boxes [%.40s|%.40s|%.40s] naming %s %s %s, code [%.40s], scroll %s %s %s, swatch %s, pointer %s,%s on %s, focus %s (%s)' \
         "$([[ $S_STATUS == "$kSampling" ]] && echo sampling || echo held)" "${S_TEXT[@]}" "${S_COMP[@]}" \
-        "$S_CODE" "${S_SCROLL[@]}" "$S_SWATCH" "$S_CURSOR_X" "$S_CURSOR_Y" "$S_UNDER" "$S_FOCUS"
+        "$S_CODE" "${S_SCROLL[@]}" "$S_SWATCH" "$S_CURSOR_X" "$S_CURSOR_Y" "$S_UNDER" "$S_FOCUS" "$S_READS"
 }
 
 components_of() {
@@ -279,10 +308,13 @@ expected_status() {
     if [[ $mode == sampling ]]; then REPLY=$kSampling; else REPLY=$kHolding; fi
 }
 
-# Checks, each one polled with a deadline of a second.
+# Checks of the last snapshot; `fresh CHECK` takes a new one first, to poll CHECK with a deadline.
+
+fresh() {
+    snapshot && "$@"
+}
 
 sampling_agrees() {
-    snapshot || return 1
     [[ $S_STATUS == "$kSampling" ]] || { REASON="the status reads '$S_STATUS'"; return 1; }
     local -a want
     components_of "$S_UNDER"
@@ -299,7 +331,6 @@ sampling_agrees() {
 }
 
 held_agrees() {
-    snapshot || return 1
     [[ $S_STATUS == "$kHolding" ]] || { REASON="the status reads '$S_STATUS'"; return 1; }
     local -a swatch
     components_of "$S_SWATCH"
@@ -366,26 +397,26 @@ periodic_check() {
         if [[ $S_STATUS == "$kSampling" ]]; then mode=sampling; elif [[ $S_STATUS == "$kHolding" ]]; then mode=held; fi
         return 0
     fi
+    # The snapshot above serves unless the pointer has to be moved off the picker first.
+    local agrees=held_agrees current=1
     if [[ $mode == sampling ]]; then
+        agrees=sampling_agrees
         if inside_frame "$S_CURSOR_X" "$S_CURSOR_Y"; then
             park_pointer "$n"
+            current=0
         fi
-        if wait_until 1 sampling_agrees; then
-            pass "check $n: sampling agrees: $(describe_state)"
-            code_dirty=0 code_baseline=""
-            scene_colour "$S_CURSOR_X" "$S_CURSOR_Y"
-            if [[ -n $REPLY && $REPLY != "$S_UNDER" ]]; then
-                scene_mismatches=$((scene_mismatches + 1))
-                log "note: the screen shows $S_UNDER at $S_CURSOR_X,$S_CURSOR_Y where the scene has $REPLY"
-            fi
-        else
-            fail "check $n: while sampling, $REASON; $(describe_state)"
-        fi
-    else
-        if wait_until 1 held_agrees; then
-            pass "check $n: held colour agrees: $(describe_state)"
-        else
-            fail "check $n: while held, $REASON; $(describe_state)"
+    fi
+    if ! { ((current)) && "$agrees"; } && ! wait_until 1 fresh "$agrees"; then
+        fail "check $n: while $mode, $REASON; $(describe_state)"
+        return 0
+    fi
+    pass "check $n: the $mode colour agrees: $(describe_state)"
+    if [[ $mode == sampling ]]; then
+        code_dirty=0 code_baseline=""
+        scene_colour "$S_CURSOR_X" "$S_CURSOR_Y"
+        if [[ -n $REPLY && $REPLY != "$S_UNDER" ]]; then
+            scene_mismatches=$((scene_mismatches + 1))
+            log "note: the screen shows $S_UNDER at $S_CURSOR_X,$S_CURSOR_Y where the scene has $REPLY"
         fi
     fi
 }
@@ -585,9 +616,10 @@ enter_text() {
         log "note: the pasted text did not reach Wine's clipboard in time: $REASON"
         verify=-1
     fi
-    local pre_scroll=() pre_text=() pre_swatch="" pre_code=""
+    local pre_scroll=() pre_text=() pre_swatch="" pre_code="" pre_reads=""
     if [[ $mode == held && $text != *$'\n'* ]] && ((verify == 0)) && snapshot; then
         verify=1 pre_scroll=("${S_SCROLL[@]}") pre_text=("${S_TEXT[@]}") pre_swatch=$S_SWATCH pre_code=$S_CODE
+        pre_reads=$S_READS
         escaped "$text"
         want_text=$REPLY want_scroll=""
         if ((index < 3)); then
@@ -616,7 +648,7 @@ enter_text() {
     fi
     typed_index=$index
     if ! wait_until 2 typed_settled; then
-        fail "entering '${text:0:40}' ($how): $REASON"
+        fail "entering '${text:0:40}' ($how): $REASON (before: $pre_reads; after: $S_READS)"
         return 0
     fi
     local i problem=""
@@ -635,9 +667,9 @@ enter_text() {
         [[ $S_CODE == "#$S_SWATCH" ]] || problem="the code reads '${S_CODE:0:40}' after the edit, the swatch #$S_SWATCH"
     fi
     if [[ -n $problem ]]; then
-        fail "entering '${text:0:40}' ($how): $problem"
+        fail "entering '${text:0:40}' ($how): $problem (before: $pre_reads; after: $S_READS)"
     else
-        pass "entering '${text:0:40}' ($how) into box $id while held"
+        pass "entering '${text:0:40}' ($how) into box $id while held (before: $pre_reads)"
     fi
 }
 
@@ -794,10 +826,10 @@ clipboard_changed() {
 # sampling, the tick rewrites the code as the pointer moves onto the label, so the clipboard holds
 # the text from before the click (typed into the box less than a tick ago) or some code.
 action_copy() {
-    local want sequence
+    local want want_reads sequence
     point_in_control 1014 3
     snapshot || return 0
-    want=$S_CODE
+    want=$S_CODE want_reads=$S_READS
     clipboard_sequence || return 0
     sequence=$REPLY
     note_action "click the copy label ($mode)"
@@ -808,12 +840,12 @@ action_copy() {
         if clipboard_holds "$want"; then
             pass "the copy label copies '${want:0:40}'"
         else
-            fail "the copy label should have copied '${want:0:40}': $REASON"
+            fail "the copy label should have copied '${want:0:40}' (read in $want_reads): $REASON"
         fi
     elif ask clipboard && [[ $ASK_REPLY =~ ^#[0-9A-F]{6}$ || $ASK_REPLY == "$want" ]]; then
         pass "the copy label copies '${ASK_REPLY:0:40}' while sampling"
     else
-        fail "the copy label copied neither a code nor '${want:0:40}' while sampling: the clipboard holds '${ASK_REPLY:0:60}'"
+        fail "the copy label copied neither a code nor '${want:0:40}' (read in $want_reads) while sampling: the clipboard holds '${ASK_REPLY:0:60}'"
     fi
     reap_clip_helpers
 }
@@ -846,7 +878,7 @@ action_copy_busy() {
 
 window_at() {
     snapshot || return 1
-    REASON="the frame stands at $frame_left,$frame_top"
+    REASON="the frame stands at $frame_left,$frame_top ($S_READS)"
     e2e_numbers_near "$1" "$frame_left $frame_top" 2
 }
 
@@ -1049,7 +1081,7 @@ trap '' PIPE
 helper_start
 snapshot || e2e_abort "the helper cannot read the picker: $REASON"
 read_layout
-if ! wait_until 5 sampling_agrees; then
+if ! wait_until 5 fresh sampling_agrees; then
     e2e_abort "the picker does not sample the patch under the pointer: $REASON"
 fi
 
