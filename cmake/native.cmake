@@ -14,7 +14,9 @@ add_executable(unit_tests
     tests/unit/conversions_test.cpp
     tests/unit/copy_label_test.cpp
     tests/unit/forms_test.cpp
+    tests/unit/hold_hotkey_test.cpp
     tests/unit/layout_test.cpp
+    tests/unit/magnifier_test.cpp
     tests/unit/sampling_tick_test.cpp
     tests/unit/window_handlers_test.cpp
 )

@@ -29,10 +29,13 @@ add_library(tintavo_win32 STATIC
 )
 target_link_libraries(tintavo_win32 PUBLIC tintavo_platform user32 gdi32)
 
-# The picker's Win32 window: Form1's controls at their design places, its fonts and resources.
+# The picker's Win32 windows: Form1's controls at their design places, its fonts and resources,
+# its window menu and the magnifier.
 add_library(tintavo_window_win32 STATIC
     src/window/win32/fonts.cpp
     src/window/win32/form_window.cpp
+    src/window/win32/magnifier_window.cpp
+    src/window/win32/window_menu.cpp
 )
 target_include_directories(tintavo_window_win32 PUBLIC resources)
 target_link_libraries(tintavo_window_win32 PUBLIC tintavo_core tintavo_win32)
@@ -54,7 +57,7 @@ add_test(NAME e2e_window
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/window_test.sh $<TARGET_FILE:tintavo> $<TARGET_FILE:probe>)
 set_tests_properties(e2e_window PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
 
-foreach(e2e_test sampling editors clipboard)
+foreach(e2e_test sampling editors clipboard magnifier)
     add_test(NAME e2e_${e2e_test}
         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${e2e_test}_test.sh $<TARGET_FILE:tintavo> $<TARGET_FILE:probe>)
     set_tests_properties(e2e_${e2e_test} PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)

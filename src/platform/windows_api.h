@@ -21,6 +21,10 @@ constexpr std::uint32_t kSwpShowWindow = 0x40;
 constexpr std::uint32_t kWmNcLButtonDown = 0xA1;
 constexpr std::uintptr_t kHtCaption = 2;
 constexpr std::uint32_t kSrcCopy = 0x00CC0020;
+constexpr std::uint32_t kModAlt = 0x0001;
+constexpr std::uint32_t kModControl = 0x0002;
+constexpr std::uint32_t kModNoRepeat = 0x4000;
+constexpr std::uint32_t kVkReturn = 0x0D;
 
 // The Windows calls the handlers make, one to one with user32 and gdi32. Results are
 // passed back as Windows gives them; the handlers decide what to look at.
@@ -39,6 +43,9 @@ public:
     virtual bool BitBlt(DcHandle destination, int x, int y, int width, int height, DcHandle source,
                         int sourceX, int sourceY, std::uint32_t rasterOperation) = 0;
     virtual int ReleaseDC(WindowHandle window, DcHandle dc) = 0;
+    // A key combination for the whole desktop; false when another program has it already.
+    virtual bool RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t key) = 0;
+    virtual bool UnregisterHotKey(WindowHandle window, int id) = 0;
 };
 
 }  // namespace tintavo

@@ -20,6 +20,15 @@
 //   close               posts WM_CLOSE to the window
 //   responsive          exits 0 if the window answers WM_NULL within 2 s
 //   pixel X Y           the screen pixel as #RRGGBB
+//   magnifier           the magnifier window: title, visible, topmost, no-activate and tool window
+//                       styles (0/1), client left, top, width and height on the screen
+//   magnifier-close-box the screen point of the magnifier's close box, found by hit-testing its
+//                       title bar
+//   menu-popup          the left, top, width and height of the open popup menu
+//   foreground          the title of the foreground window, empty for none
+//   hold-hotkey S       registers Ctrl+Alt+Enter for S seconds, after printing "held"
+//   focus-window S      shows a plain window titled "probe focus" for S seconds, after printing
+//                       its handle: another program's window to hold the keyboard focus
 #include <windows.h>
 
 #include <fcntl.h>
@@ -337,9 +346,112 @@ int PrintWindowsOfProcess(DWORD processId) {
     return 0;
 }
 
+int PrintMagnifier() {
+    const HWND magnifier = FindWindowW(L"TintavoMagnifier", nullptr);
+    if (magnifier == nullptr) {
+        return Fail("no magnifier window", kExitNotFound);
+    }
+    wchar_t title[64] = {};
+    GetWindowTextW(magnifier, title, 64);
+    const LONG_PTR exStyle = GetWindowLongPtrW(magnifier, GWL_EXSTYLE);
+    RECT client{};
+    GetClientRect(magnifier, &client);
+    MapWindowPoints(magnifier, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    PrintLine({Printable(title), Flag(IsWindowVisible(magnifier) != FALSE), Flag((exStyle & WS_EX_TOPMOST) != 0),
+               Flag((exStyle & WS_EX_NOACTIVATE) != 0), Flag((exStyle & WS_EX_TOOLWINDOW) != 0), Number(client.left),
+               Number(client.top), Number(client.right - client.left), Number(client.bottom - client.top)});
+    return 0;
+}
+
+int PrintMagnifierCloseBox() {
+    const HWND magnifier = FindWindowW(L"TintavoMagnifier", nullptr);
+    if (magnifier == nullptr) {
+        return Fail("no magnifier window", kExitNotFound);
+    }
+    RECT frame{};
+    GetWindowRect(magnifier, &frame);
+    POINT client{0, 0};
+    ClientToScreen(magnifier, &client);
+    for (int y = frame.top; y < client.y; ++y) {
+        for (int x = frame.right - 1; x >= frame.left; --x) {
+            DWORD_PTR hit = 0;
+            if (!SendMessageTimeoutW(magnifier, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                                     kMessageTimeoutMilliseconds, &hit)) {
+                return Fail("the magnifier does not answer");
+            }
+            if (hit == HTCLOSE) {
+                // The middle of the box's row, a few pixels in.
+                PrintLine({Number(x - 3), Number(y + (client.y - frame.top) / 3)});
+                return 0;
+            }
+        }
+    }
+    return Fail("no close box on the magnifier");
+}
+
+int PrintMenuPopup() {
+    HWND popup = nullptr;
+    while ((popup = FindWindowExW(nullptr, popup, L"#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(popup)) {
+            RECT rect{};
+            GetWindowRect(popup, &rect);
+            PrintLine({Number(rect.left), Number(rect.top), Number(rect.right - rect.left),
+                       Number(rect.bottom - rect.top)});
+            return 0;
+        }
+    }
+    return Fail("no popup menu open", kExitNotFound);
+}
+
+int HoldHotkey(DWORD seconds) {
+    if (!RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_RETURN)) {
+        return Fail("Ctrl+Alt+Enter is taken");
+    }
+    PrintLine({L"held"});
+    Sleep(seconds * 1000);
+    UnregisterHotKey(nullptr, 1);
+    return 0;
+}
+
+int PrintForeground() {
+    wchar_t title[128] = {};
+    if (const HWND foreground = GetForegroundWindow()) {
+        GetWindowTextW(foreground, title, 128);
+    }
+    PrintLine({Printable(title)});
+    return 0;
+}
+
+int ShowFocusWindow(DWORD seconds) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"ProbeFocus";
+    RegisterClassW(&windowClass);
+    const HWND window = CreateWindowExW(0, L"ProbeFocus", L"probe focus", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                                        240, 120, nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (window == nullptr) {
+        return Fail("CreateWindowExW failed");
+    }
+    PrintLine({Number(reinterpret_cast<LONG_PTR>(window))});
+    const ULONGLONG end = GetTickCount64() + seconds * 1000ULL;
+    while (GetTickCount64() < end) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+    DestroyWindow(window);
+    return 0;
+}
+
 int Usage() {
     std::fputs("usage: probe window | controls | text ID | scroll ID | thumb ID | focus-id | pid | clipboard\n"
-               "       | hold-clipboard SECONDS | release-clipboard | close | responsive | pixel X Y | windows-of-pid PID\n",
+               "       | hold-clipboard SECONDS | release-clipboard | close | responsive | pixel X Y | windows-of-pid PID\n"
+               "       | magnifier | magnifier-close-box | menu-popup | foreground | focus-window SECONDS\n"
+               "       | hold-hotkey SECONDS\n",
                stderr);
     return kExitUsage;
 }
@@ -366,6 +478,24 @@ int Run(int argc, wchar_t** argv) {
     }
     if (command == L"windows-of-pid" && argc == 3 && ParseNumber(argv[2], first)) {
         return PrintWindowsOfProcess(static_cast<DWORD>(first));
+    }
+    if (command == L"magnifier" && argc == 2) {
+        return PrintMagnifier();
+    }
+    if (command == L"magnifier-close-box" && argc == 2) {
+        return PrintMagnifierCloseBox();
+    }
+    if (command == L"menu-popup" && argc == 2) {
+        return PrintMenuPopup();
+    }
+    if (command == L"hold-hotkey" && argc == 3 && ParseNumber(argv[2], first) && first >= 0) {
+        return HoldHotkey(static_cast<DWORD>(first));
+    }
+    if (command == L"foreground" && argc == 2) {
+        return PrintForeground();
+    }
+    if (command == L"focus-window" && argc == 3 && ParseNumber(argv[2], first) && first >= 0) {
+        return ShowFocusWindow(static_cast<DWORD>(first));
     }
 
     const HWND form = FindForm();
@@ -416,8 +546,9 @@ int wmain(int argc, wchar_t** argv) {
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
 
     long holdSeconds = 0;
-    if (argc == 3 && std::wstring(argv[1]) == L"hold-clipboard" && ParseNumber(argv[2], holdSeconds) &&
-        holdSeconds >= 0) {
+    if (argc == 3 && (std::wstring(argv[1]) == L"hold-clipboard" || std::wstring(argv[1]) == L"focus-window" ||
+                      std::wstring(argv[1]) == L"hold-hotkey") &&
+        ParseNumber(argv[2], holdSeconds) && holdSeconds >= 0) {
         gWatchdogMilliseconds += static_cast<DWORD>(holdSeconds) * 1000;
     }
     if (HANDLE watchdog = CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr)) {

@@ -119,4 +119,25 @@ int FakeWindowsApi::ReleaseDC(WindowHandle window, DcHandle dc) {
     return 1;
 }
 
+bool FakeWindowsApi::RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t key) {
+    Record("RegisterHotKey", {window, id, modifiers, key});
+    // As in Windows, a key combination has one owner on the desktop.
+    return hotkeys_.try_emplace({modifiers & ~kModNoRepeat, key}, Hotkey{window, id}).second;
+}
+
+bool FakeWindowsApi::UnregisterHotKey(WindowHandle window, int id) {
+    Record("UnregisterHotKey", {window, id});
+    const auto found = std::find_if(hotkeys_.begin(), hotkeys_.end(), [&](const auto& entry) {
+        return entry.second.window == window && entry.second.id == id;
+    });
+    if (found == hotkeys_.end()) return false;
+    hotkeys_.erase(found);
+    return true;
+}
+
+WindowHandle FakeWindowsApi::HotkeyOwner(std::uint32_t modifiers, std::uint32_t key) const {
+    const auto found = hotkeys_.find({modifiers & ~kModNoRepeat, key});
+    return found == hotkeys_.end() ? 0 : found->second.window;
+}
+
 }  // namespace tintavo::headless

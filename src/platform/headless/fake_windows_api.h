@@ -4,6 +4,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/colour_value.h"
@@ -75,8 +76,18 @@ public:
     bool BitBlt(DcHandle destination, int x, int y, int width, int height, DcHandle source, int sourceX,
                 int sourceY, std::uint32_t rasterOperation) override;
     int ReleaseDC(WindowHandle window, DcHandle dc) override;
+    bool RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t key) override;
+    bool UnregisterHotKey(WindowHandle window, int id) override;
+
+    // The desktop's hotkeys: which window has a key combination, 0 when none.
+    WindowHandle HotkeyOwner(std::uint32_t modifiers, std::uint32_t key) const;
 
 private:
+    struct Hotkey {
+        WindowHandle window = 0;
+        int id = 0;
+    };
+
     struct DeviceContext {
         PixelGrid* image = nullptr;
         bool isWindowDc = false;
@@ -92,6 +103,8 @@ private:
     bool cursorReadFails_ = false;
     bool windowDcFails_ = false;
     WindowHandle capture_ = 0;
+    // By modifiers (without MOD_NOREPEAT) and virtual key.
+    std::map<std::pair<std::uint32_t, std::uint32_t>, Hotkey> hotkeys_;
 };
 
 }  // namespace tintavo::headless

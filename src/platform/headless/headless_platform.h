@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/headless/fake_windows_api.h"
 #include "platform/platform.h"
@@ -16,14 +17,17 @@ class FakeScreen final : public Screen {
 public:
     float Width() const override { return width_; }
     float Height() const override { return height_; }
+    const std::vector<PixelRect>& Monitors() const override { return monitors_; }
     void SetSizeTwips(float width, float height) {
         width_ = width;
         height_ = height;
     }
+    void SetMonitors(std::vector<PixelRect> monitors) { monitors_ = std::move(monitors); }
 
 private:
     float width_ = 1920 * 15.0f;
     float height_ = 1080 * 15.0f;
+    std::vector<PixelRect> monitors_{{0, 0, 1920, 1080}};
 };
 
 // A clipboard shared with other programs: it holds data in any number of formats, and

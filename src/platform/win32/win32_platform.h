@@ -8,15 +8,16 @@
 
 namespace tintavo::win32 {
 
-// The screen's size in twips, at the system DPI as the forms layer has always measured it.
-// Read once and again when the display changes: the tick asks for it ten times a second, and
-// GetSystemMetrics is slow under Wine.
+// The screen's size in twips, at the system DPI as the forms layer has always measured it,
+// and the monitors' rectangles. Read once and again when the display changes: the tick asks
+// for the size ten times a second, and GetSystemMetrics is slow under Wine.
 class Win32Screen final : public Screen {
 public:
     Win32Screen() { Refresh(); }
 
     float Width() const override { return width_; }
     float Height() const override { return height_; }
+    const std::vector<PixelRect>& Monitors() const override { return monitors_; }
 
     // WM_DISPLAYCHANGE: the resolution or the monitors changed.
     void Refresh();
@@ -24,6 +25,7 @@ public:
 private:
     float width_ = 0;
     float height_ = 0;
+    std::vector<PixelRect> monitors_;
 };
 
 class Win32Platform final : public Platform, public SurfaceFactory {

@@ -43,4 +43,12 @@ bool Win32WindowsApi::BitBlt(DcHandle destination, int x, int y, int width, int 
 
 int Win32WindowsApi::ReleaseDC(WindowHandle window, DcHandle dc) { return ::ReleaseDC(ToHwnd(window), ToHdc(dc)); }
 
+bool Win32WindowsApi::RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t key) {
+    return ::RegisterHotKey(ToHwnd(window), id, modifiers, key) != FALSE;
+}
+
+bool Win32WindowsApi::UnregisterHotKey(WindowHandle window, int id) {
+    return ::UnregisterHotKey(ToHwnd(window), id) != FALSE;
+}
+
 }  // namespace tintavo::win32

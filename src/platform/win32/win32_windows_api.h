@@ -18,6 +18,8 @@ public:
     bool BitBlt(DcHandle destination, int x, int y, int width, int height, DcHandle source, int sourceX,
                 int sourceY, std::uint32_t rasterOperation) override;
     int ReleaseDC(WindowHandle window, DcHandle dc) override;
+    bool RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers, std::uint32_t key) override;
+    bool UnregisterHotKey(WindowHandle window, int id) override;
 };
 
 }  // namespace tintavo::win32

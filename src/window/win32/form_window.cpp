@@ -99,13 +99,14 @@ struct FormWindow::Children {
     LabelControl label5;
 };
 
-FormWindow::FormWindow(Win32Platform& platform) : platform_(platform) {}
+FormWindow::FormWindow(Win32Platform& platform) : platform_(platform), recording_(platform) {}
 
 FormWindow::~FormWindow() = default;
 
 void FormWindow::Create(HINSTANCE instance) {
     instance_ = instance;
     PictureControl::RegisterClass(instance);
+    MagnifierWindow::RegisterClass(instance);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &FormWindow::WindowProc;
@@ -129,12 +130,14 @@ void FormWindow::Create(HINSTANCE instance) {
     const SIZE size = WindowSizeFor(dpi_);
     ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    form_ = std::make_unique<Form1>(platform_, dpi_);
+    form_ = std::make_unique<Form1>(recording_, dpi_);
     form_->hWnd = reinterpret_cast<WindowHandle>(hwnd_);
     platform_.clipboard().SetOwner(hwnd_);
     children_ = std::make_unique<Children>(hwnd_, *form_);
     ApplyDpi(dpi_);
     ::SetTimer(hwnd_, kTimerId, static_cast<UINT>(form_->Timer1.Interval()), nullptr);
+    holdHotkey_ = std::make_unique<HoldHotkey>(platform_.Api(), *form_);
+    windowMenu_ = std::make_unique<WindowMenu>(hwnd_, !holdHotkey_->Registered());
 
     form_->Form_Load();
     lastFocus_ = children_->text1[0].hwnd();
@@ -156,9 +159,10 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam
 
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_TIMER:
-        if (wParam == kTimerId) form_->Timer1.Tick.Raise();
-        return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
+    case WM_SYSCOMMAND: return OnSystemCommand(wParam, lParam);
+    case WM_HOTKEY: OnHotkey(wParam); return 0;
+    case MagnifierWindow::kClosedMessage: OnMagnifierClosed(); return 0;
     case WM_COMMAND: OnCommand(wParam, lParam); return 0;
     case WM_HSCROLL: OnHorizontalScroll(wParam, lParam); return 0;
     case WM_CTLCOLOREDIT:
@@ -250,8 +254,40 @@ void FormWindow::OnActivate(WPARAM wParam) {
     }
 }
 
+void FormWindow::OnTimer(WPARAM id) {
+    if (id != kTimerId) return;
+    form_->Timer1.Tick.Raise();
+    if (magnifier_) magnifier_->AfterTick(form_->Capturing, recording_.LastCursor());
+}
+
+LRESULT FormWindow::OnSystemCommand(WPARAM wParam, LPARAM lParam) {
+    if (!WindowMenu::IsMagnifierCommand(wParam)) return ::DefWindowProcW(hwnd_, WM_SYSCOMMAND, wParam, lParam);
+    ToggleMagnifier();
+    return 0;
+}
+
+void FormWindow::OnHotkey(WPARAM id) {
+    if (id == HoldHotkey::kId) holdHotkey_->Pressed();
+}
+
+void FormWindow::OnMagnifierClosed() {
+    if (magnifier_) ToggleMagnifier();
+}
+
+void FormWindow::ToggleMagnifier() {
+    if (magnifier_) {
+        magnifier_.reset();
+    } else {
+        // It opens on the block around the pixel the last tick read, also while held.
+        magnifier_ = std::make_unique<MagnifierWindow>(recording_, instance_, hwnd_, recording_.LastCursor());
+    }
+    windowMenu_->CheckMagnifier(magnifier_ != nullptr);
+}
+
 void FormWindow::OnDestroy() {
     ::KillTimer(hwnd_, kTimerId);
+    magnifier_.reset();
+    holdHotkey_.reset();
     children_.reset();
     ::PostQuitMessage(0);
 }

@@ -4,10 +4,14 @@
 
 #include <memory>
 
+#include "platform/cursor_recording_platform.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
 #include "window/form1.h"
+#include "window/hold_hotkey.h"
 #include "window/win32/fonts.h"
+#include "window/win32/magnifier_window.h"
+#include "window/win32/window_menu.h"
 
 namespace tintavo::win32 {
 
@@ -42,16 +46,26 @@ private:
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnHorizontalScroll(WPARAM wParam, LPARAM lParam);
     void OnActivate(WPARAM wParam);
+    void OnTimer(WPARAM id);
+    LRESULT OnSystemCommand(WPARAM wParam, LPARAM lParam);
+    void OnHotkey(WPARAM id);
+    void OnMagnifierClosed();
     void OnDestroy();
+    void ToggleMagnifier();
     bool PreviewCharacter(MSG& message);
     void MoveFocus(bool backwards);
 
     Win32Platform& platform_;
+    // The form's Windows calls pass through it, so the magnifier knows the pixel a tick read.
+    CursorRecordingPlatform recording_;
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<Children> children_;
+    std::unique_ptr<HoldHotkey> holdHotkey_;
+    std::unique_ptr<WindowMenu> windowMenu_;
+    std::unique_ptr<MagnifierWindow> magnifier_;
     FontSet fonts_;
     unique_hbitmap banner_;
     unique_hicon bigIcon_;
