@@ -5,7 +5,8 @@
 #      against the same change shown by the same standard controls, in one process; once with
 #      Wine's default theme and once with the theme turned off;
 #   2. CPU time over 30 s of sampling and 30 s held, with the colour under the pointer
-#      changing every second and steady;
+#      changing every second and steady, and steady with the magnifier open (its own read and
+#      what it adds to a steady tick are part of 1.);
 #   3. the time from launch to the first colour shown.
 # Prints the figures as it goes and a summary at the end; the raw output is kept in
 # build/windows/e2e/bench/. Usage: bash bench/run.sh
@@ -77,6 +78,22 @@ tintavo_held() {
     [[ $(probe text "$kStatusId") == "$kHeldStatus" ]]
 }
 
+magnifier_open() {
+    probe magnifier >/dev/null 2>&1
+}
+
+magnifier_closed() {
+    ! magnifier_open
+}
+
+# Opens or closes the magnifier with its item in the window menu: Alt+Space, then Z.
+toggle_magnifier() {
+    e2e_focus_tintavo || return 1
+    xdotool key alt+space
+    wait_until 10 probe menu-popup >/dev/null || return 1
+    xdotool key z
+}
+
 cpu_file=$E2E_RUN_DIR/cpu.txt
 : >"$cpu_file"
 
@@ -138,6 +155,14 @@ bench_stop_alternating_root
 wait_until 10 tintavo_code_in "$BENCH_STEADY_COLOUR" || e2e_abort "tintavo.exe does not sample the steady colour"
 sleep 1
 measure tintavo_steady "$E2E_TINTAVO_PID"
+if ! { toggle_magnifier && wait_until 10 magnifier_open; }; then
+    e2e_abort "the magnifier did not open"
+fi
+sleep 1
+measure tintavo_steady_magnifier "$E2E_TINTAVO_PID"
+if ! { toggle_magnifier && wait_until 10 magnifier_closed; }; then
+    e2e_abort "the magnifier did not close"
+fi
 # Keys go to the window under the pointer: the banner, on the form's own surface.
 e2e_pointer_to $((client_x + 100)) $((client_y + 16))
 xdotool key Return

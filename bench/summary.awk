@@ -52,6 +52,19 @@ END {
                        "ratio_changing_standard", 1.1)
         tick_ratio_row("  tick changing / bare read" label, th, "tick_changing", "bare_read_changing",
                        "ratio_changing", 0)
+
+        # The magnifier open on a steady colour: its own read of the block against the bare read
+        # timed alternately with it, and what it adds to a steady tick (ticks with it open and
+        # closed, timed in alternating blocks).
+        tick_ratio_row("magnifier read / bare read" label, th, "magnifier_read", "bare_read_magnifier",
+                       "ratio_magnifier_read", 2)
+        tick_ratio_row("  magnifier open: tick / bare read" label, th, "tick_steady_magnifier",
+                       "bare_read_steady_magnifier", "ratio_steady_magnifier", 0)
+        added = median[th, "tick_steady_magnifier"] - median[th, "tick_steady_closed"]
+        bare = (median[th, "bare_read_steady_closed"] + median[th, "bare_read_steady_magnifier"]) / 2
+        r = bare > 0 ? added / bare : 1e9
+        row("  magnifier open: added / bare read" label, sprintf("%.3f", added), sprintf("%.3f", bare),
+            sprintf("%.2fx", r), "<= 2.0x", verdict(r <= 2))
     }
 
     # The reference picker is the bare read on its own timer: the anchor for a steady colour.
@@ -59,6 +72,9 @@ END {
     row("CPU sampling, steady (ms / 30 s)", sprintf("%.1f", cpu["tintavo_steady"]),
         sprintf("%.1f", cpu["reference_steady"]), ratio(cpu["tintavo_steady"], cpu["reference_steady"], "%.2fx"),
         "<= 1.2x", verdict(r <= 1.2))
+    row("  CPU steady, magnifier open (ms / 30 s)", sprintf("%.1f", cpu["tintavo_steady_magnifier"]),
+        sprintf("%.1f", cpu["tintavo_steady"]), ratio(cpu["tintavo_steady_magnifier"], cpu["tintavo_steady"], "%.2fx"),
+        "", "")
     row("  CPU sampling, changing (ms / 30 s)", sprintf("%.1f", cpu["tintavo_changing"]),
         sprintf("%.1f", cpu["reference_changing"]), ratio(cpu["tintavo_changing"], cpu["reference_changing"], "%.2fx"),
         "", "")

@@ -7,10 +7,12 @@
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <vector>
 
 #include "bench_stats.h"
 #include "colour_targets.h"
+#include "magnifier/magnifier.h"
 #include "screen_pixel.h"
 #include "standard_controls.h"
 #include "tick_fixture.h"
@@ -24,6 +26,7 @@ constexpr int kWarmUp = 200;
 constexpr int kStepCalls = 500;
 constexpr int kStepWarmUp = 50;
 constexpr int kTargetSize = 40;
+constexpr int kMagnifierBlocks = 10;
 constexpr DWORD kSettleDeadlineMs = 10000;
 
 // Two colours that differ in every component, so a move between them changes all three texts.
@@ -77,13 +80,14 @@ struct TickSamples {
 // the same moments of a machine whose speed wanders. With changing set, the pointer moves to
 // the other colour before each pair (untimed); the tick's GetCursorPos then finds Wine's fresh
 // record of the position. Otherwise the pointer rests, as on a steady colour, and every
-// GetCursorPos asks the X server. The standard-control reference ticks third in each round.
-TickSamples TimeTicks(const TickFixture& fixture, ScreenPixel& pixel, StandardControls& standard, bool changing) {
-    TickSamples samples;
+// GetCursorPos asks the X server. The standard-control reference, when given, ticks third in
+// each round.
+void AddTicks(const TickFixture& fixture, ScreenPixel& pixel, StandardControls* standard, bool changing, int warmUp,
+              int calls, TickSamples& samples) {
     POINT at = fixture.targets[0].centre;
     fixture.RestPointer(at);
     fixture.Tick();
-    for (int i = 0; i < kWarmUp + kCalls; ++i) {
+    for (int i = 0; i < warmUp + calls; ++i) {
         if (changing) {
             at = fixture.targets[static_cast<std::size_t>((i + 1) % 2)].centre;
             ::SetCursorPos(at.x, at.y);
@@ -96,19 +100,77 @@ TickSamples TimeTicks(const TickFixture& fixture, ScreenPixel& pixel, StandardCo
         const double handled = fixture.clock.NowMs();
         fixture.Pump();
         const double end = fixture.clock.NowMs();
-        POINT cursor{};
-        ::GetCursorPos(&cursor);
-        standard.Show(pixel.Read(cursor));
-        fixture.Pump();
+        if (standard) {
+            POINT cursor{};
+            ::GetCursorPos(&cursor);
+            standard->Show(pixel.Read(cursor));
+            fixture.Pump();
+        }
         const double standardEnd = fixture.clock.NowMs();
-        if (i < kWarmUp) continue;
+        if (i < warmUp) continue;
         samples.bare.push_back(start - readStart);
         samples.total.push_back(end - start);
         samples.handler.push_back(handled - start);
         samples.repaint.push_back(end - handled);
-        samples.standard.push_back(standardEnd - end);
+        if (standard) samples.standard.push_back(standardEnd - end);
+    }
+}
+
+TickSamples TimeTicks(const TickFixture& fixture, ScreenPixel& pixel, StandardControls& standard, bool changing) {
+    TickSamples samples;
+    AddTicks(fixture, pixel, &standard, changing, kWarmUp, kCalls, samples);
+    return samples;
+}
+
+// The magnifier's read of the 11 × 11 block around the resting pointer, on a steady colour,
+// each after a bare read of the pixel at the block's centre: the work the magnifier adds to a
+// tick when nothing changed (no repaint follows).
+TickSamples TimeMagnifierReads(const TickFixture& fixture, ScreenPixel& pixel) {
+    TickSamples samples;
+    Magnifier magnifier(fixture.platform);
+    const POINT at = fixture.targets[0].centre;
+    fixture.RestPointer(at);
+    magnifier.Follow({at.x, at.y});
+    for (int i = 0; i < kWarmUp + kCalls; ++i) {
+        const double readStart = fixture.clock.NowMs();
+        pixel.Read(at);
+        const double start = fixture.clock.NowMs();
+        magnifier.Follow({at.x, at.y});
+        const double end = fixture.clock.NowMs();
+        if (i < kWarmUp) continue;
+        samples.bare.push_back(start - readStart);
+        samples.total.push_back(end - start);
     }
     return samples;
+}
+
+// Opens or closes the magnifier as its item in the window menu does; true when it then is
+// as asked.
+bool SetMagnifierOpen(const TickFixture& fixture, bool open) {
+    const bool isOpen = ::FindWindowW(win32::MagnifierWindow::kClassName, nullptr) != nullptr;
+    if (isOpen != open) ::SendMessageW(fixture.form, WM_SYSCOMMAND, win32::WindowMenu::kMagnifierCommand, 0);
+    fixture.Pump();
+    return (::FindWindowW(win32::MagnifierWindow::kClassName, nullptr) != nullptr) == open;
+}
+
+struct MagnifierTicks {
+    TickSamples closed;
+    TickSamples open;
+};
+
+// Steady ticks with the magnifier closed and open, in alternating blocks, so that both see
+// the same moments of the machine: their difference is what the open magnifier adds.
+MagnifierTicks TimeTicksWithMagnifier(const TickFixture& fixture, ScreenPixel& pixel) {
+    MagnifierTicks ticks;
+    for (int block = 0; block < kMagnifierBlocks; ++block) {
+        for (const bool open : {false, true}) {
+            if (!SetMagnifierOpen(fixture, open)) throw std::runtime_error("the magnifier did not open or close");
+            AddTicks(fixture, pixel, nullptr, false, kWarmUp / kMagnifierBlocks, kCalls / kMagnifierBlocks,
+                     open ? ticks.open : ticks.closed);
+        }
+    }
+    SetMagnifierOpen(fixture, false);
+    return ticks;
 }
 
 void PrintRatio(const char* key, const Summary& tick, const Summary& bare) {
@@ -163,6 +225,8 @@ int Run() {
     PrintHeader();
     const TickSamples changing = TimeTicks(fixture, pixel, standard, true);
     const TickSamples steady = TimeTicks(fixture, pixel, standard, false);
+    const TickSamples magnifierReads = TimeMagnifierReads(fixture, pixel);
+    const MagnifierTicks magnifierTicks = TimeTicksWithMagnifier(fixture, pixel);
     const Summary changingBare = Summarise(changing.bare);
     const Summary changingTick = Summarise(changing.total);
     const Summary steadyBare = Summarise(steady.bare);
@@ -178,11 +242,25 @@ int Run() {
     PrintRow("tick_steady_handler", Summarise(steady.handler));
     PrintRow("tick_steady_repaint", Summarise(steady.repaint));
     PrintRow("standard_steady", Summarise(steady.standard));
+    const Summary magnifierBare = Summarise(magnifierReads.bare);
+    const Summary magnifierRead = Summarise(magnifierReads.total);
+    const Summary steadyMagnifierBare = Summarise(magnifierTicks.open.bare);
+    const Summary steadyMagnifierTick = Summarise(magnifierTicks.open.total);
+    PrintRow("bare_read_magnifier", magnifierBare);
+    PrintRow("magnifier_read", magnifierRead);
+    PrintRow("bare_read_steady_closed", Summarise(magnifierTicks.closed.bare));
+    PrintRow("tick_steady_closed", Summarise(magnifierTicks.closed.total));
+    PrintRow("bare_read_steady_magnifier", steadyMagnifierBare);
+    PrintRow("tick_steady_magnifier", steadyMagnifierTick);
+    PrintRow("tick_steady_magnifier_handler", Summarise(magnifierTicks.open.handler));
+    PrintRow("tick_steady_magnifier_repaint", Summarise(magnifierTicks.open.repaint));
     PrintRow("bare_read_cursor", Summarise(TimeBareReadWithCursor(fixture, pixel)));
     TimeTickSteps(fixture, kStepCalls, kStepWarmUp);
     PrintRatio("ratio_changing", changingTick, changingBare);
     PrintRatio("ratio_steady", steadyTick, steadyBare);
     PrintRatio("ratio_changing_standard", changingTick, changingStandard);
+    PrintRatio("ratio_magnifier_read", magnifierRead, magnifierBare);
+    PrintRatio("ratio_steady_magnifier", steadyMagnifierTick, steadyMagnifierBare);
     CountTickMessages(fixture);
     return 0;
 }
