@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Soak run of tintavo.exe under Wine: for SECONDS (default 600) a seeded random user types into
 # the boxes, pastes, scrolls, drags thumbs and the window, presses Enter, copies (sometimes while
-# the clipboard is held open) and points at screen areas of known colours. Every second the
+# the clipboard is held open), points at screen areas of known colours, closes and reopens the
+# magnifier and holds or resumes with Ctrl+Alt+Enter from another program. The magnifier is
+# opened and closed a thousand times before the run and stays open during it. Every second the
 # picker is checked from outside; its memory, GDI objects, windows and kernel handles are
 # recorded at the start, every minute and at the end. The last line gives the figures; the
 # status is 1 if a check failed, the picker died, or a count grew beyond its margin.
@@ -231,8 +233,28 @@ components_of() {
 root_colour=""
 patch_colours=()
 
+# The magnifier: open or closed, and its frame while open.
+magnifier=closed
+mag_left=0 mag_top=0 mag_right=0 mag_bottom=0
+
+read_magnifier() {
+    ask magnifier || return 1
+    e2e_split_tabs "$ASK_REPLY"
+    magnifier=${E2E_FIELDS[0]}
+    if [[ $magnifier == open ]]; then
+        mag_left=${E2E_FIELDS[1]} mag_top=${E2E_FIELDS[2]} mag_right=${E2E_FIELDS[3]} mag_bottom=${E2E_FIELDS[4]}
+    fi
+}
+
+magnifier_is() {
+    read_magnifier || return 1
+    REASON="the magnifier is $magnifier"
+    [[ $magnifier == "$1" ]]
+}
+
 inside_frame() {
-    (($1 >= frame_left - 2 && $1 < frame_right + 2 && $2 >= frame_top - 2 && $2 < frame_bottom + 2))
+    (($1 >= frame_left - 2 && $1 < frame_right + 2 && $2 >= frame_top - 2 && $2 < frame_bottom + 2)) && return 0
+    [[ $magnifier == open ]] && (($1 >= mag_left - 2 && $1 < mag_right + 2 && $2 >= mag_top - 2 && $2 < mag_bottom + 2))
 }
 
 scene_colour() {
@@ -387,8 +409,10 @@ periodic_check() {
         fail "check $n: $REASON"
         return 0
     fi
-    if ((S_WINDOWS != 1)); then
-        fail "check $n: the process shows $S_WINDOWS top-level windows (an error box?)"
+    local windows=1
+    [[ $magnifier == open ]] && windows=2
+    if ((S_WINDOWS != windows)); then
+        fail "check $n: the process shows $S_WINDOWS top-level windows with the magnifier $magnifier (an error box?)"
         return 0
     fi
     expected_status
@@ -802,6 +826,74 @@ action_enter() {
     fi
 }
 
+# Ctrl+Alt+Enter while the colour patches, another program's window, have the keyboard focus;
+# the picker then takes the focus back for the actions that type.
+patches_xid=""
+
+action_hotkey() {
+    note_action "press Ctrl+Alt+Enter in another program (was $mode)"
+    if [[ -z $patches_xid ]]; then
+        patches_xid=$(xdotool search --name '^soak patches$' | head -n 1) || true
+    fi
+    if [[ -z $patches_xid ]] || ! timeout 10 xdotool windowfocus --sync "$patches_xid" 2>/dev/null; then
+        log "note: the patches window could not take the focus"
+        return 0
+    fi
+    xdotool key ctrl+alt+Return
+    if [[ $mode == sampling ]]; then mode=held; else mode=sampling; fi
+    expected_status
+    if wait_until 1 status_is "$REPLY"; then
+        pass "Ctrl+Alt+Enter from another program switches to $mode"
+    else
+        fail "Ctrl+Alt+Enter from another program did not switch to $mode"
+        if status_is "$kSampling"; then mode=sampling; elif status_is "$kHolding"; then mode=held; fi
+    fi
+    picker_to_front
+}
+
+picker_in_front() {
+    [[ $(probe foreground) == "Tintavo!" ]]
+}
+
+# Gives the picker the focus back after another program's window had it: X gives it back, but
+# Wine may leave nothing in front, and no control with the focus, until a click on the picker's
+# own surface, the banner.
+picker_to_front() {
+    focus_picker || true
+    wait_until 1 picker_in_front && return 0
+    e2e_pointer_to $((client_x + 100)) $((client_y + 16))
+    xdotool click 1
+    focus_picker || true
+    wait_until 2 picker_in_front || true
+}
+
+# Alt+Space, then the item's access key Z: opens or closes the magnifier.
+magnifier_from_menu() {
+    local state=$1
+    picker_to_front
+    xdotool key alt+space
+    if ! wait_until 2 probe menu-popup >/dev/null; then
+        fail "Alt+Space did not open the window menu"
+        return 1
+    fi
+    xdotool key z
+    if wait_until 2 magnifier_is "$state"; then
+        pass "Alt+Space, Z: the magnifier is $state"
+    else
+        fail "Alt+Space, Z should leave the magnifier $state: $REASON"
+        return 1
+    fi
+}
+
+# Closes the magnifier and opens it again, or opens it should it be closed.
+action_magnifier() {
+    note_action "close and reopen the magnifier from the window menu (it is $magnifier)"
+    if [[ $magnifier == open ]]; then
+        magnifier_from_menu closed || return 0
+    fi
+    magnifier_from_menu open || true
+}
+
 action_tab() {
     rnd 2
     local key=Tab
@@ -968,10 +1060,10 @@ action_root() {
 
 # Weights of the actions, out of 100.
 readonly kActions=(
-    "15 action_point"
+    "13 action_point"
     "3 action_root"
     "8 action_enter"
-    "14 action_type_number"
+    "11 action_type_number"
     "6 action_paste_number"
     "4 action_type_code"
     "2 action_paste_code"
@@ -984,6 +1076,8 @@ readonly kActions=(
     "4 action_drag_window"
     "4 action_tab"
     "5 action_hover"
+    "2 action_magnifier"
+    "3 action_hotkey"
 )
 
 # The run opens with one action of each kind in a random order, so that whatever Wine caches on
@@ -1086,6 +1180,30 @@ read_layout
 if ! wait_until 5 fresh sampling_agrees; then
     e2e_abort "the picker does not sample the patch under the pointer: $REASON"
 fi
+
+# A thousand openings and closings of the magnifier must leave the resources as they were.
+# First a reading of the resources, whose first time grows the picker's memory under Wine by
+# about 1.5 MiB once, one opening with a paint and a hundred quick ones.
+read_resources || e2e_abort "resources cannot be read"
+ask toggle-magnifier 1 || e2e_abort "the magnifier cannot be opened: $REASON"
+sleep 1
+ask toggle-magnifier 1 || e2e_abort "the magnifier cannot be closed: $REASON"
+ask toggle-magnifier 100 || e2e_abort "the magnifier cannot be toggled: $REASON"
+sample_resources "before 1000 magnifier openings and closings" || e2e_abort "resources cannot be read"
+T0_RSS=$R_RSS T0_PRIVATE=$R_PRIVATE T0_GDI=$R_GDI T0_USER=$R_USER T0_HANDLES=$R_HANDLES
+for ((batch = 0; batch < 10; batch++)); do
+    ask toggle-magnifier 100 || fail "toggling the magnifier: $REASON"
+done
+sample_resources "after 1000 magnifier openings and closings" || true
+grew "rss over 1000 magnifier openings and closings" "$T0_RSS" "$R_RSS" "$kRssMarginKib" " KiB"
+grew "private memory over them" "$T0_PRIVATE" "$R_PRIVATE" "$kPrivateMarginKib" " KiB"
+grew "GDI objects over them" "$T0_GDI" "$R_GDI" "$kGdiMargin" ""
+grew "USER objects over them" "$T0_USER" "$R_USER" "$kUserMargin" ""
+grew "kernel handles over them" "$T0_HANDLES" "$R_HANDLES" "$kHandleMargin" ""
+printf 'soak: 1000 magnifier openings and closings: rss %s -> %s MiB, private %s -> %s MiB, gdi %s -> %s, user %s -> %s, handles %s -> %s\n' \
+    "$(mib "$T0_RSS")" "$(mib "$R_RSS")" "$(mib "$T0_PRIVATE")" "$(mib "$R_PRIVATE")" "$T0_GDI" "$R_GDI" \
+    "$T0_USER" "$R_USER" "$T0_HANDLES" "$R_HANDLES"
+magnifier_from_menu open || e2e_abort "the magnifier does not open from the window menu"
 
 start_us=$(e2e_now_us)
 end_us=$((start_us + duration * 1000000))

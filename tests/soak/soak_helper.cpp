@@ -33,6 +33,10 @@
 //                     process open it meanwhile, as none of them passes a window; the picker
 //                     passes its own and finds it busy)
 //   hold-wait         answers once that thread has closed the clipboard again
+//   magnifier         "open" and the magnifier window's frame: left, top, right, bottom; or "closed"
+//   toggle-magnifier N
+//                     opens or closes the magnifier N times (1..200) as its item in the window
+//                     menu does, and answers as "magnifier" does
 #include <windows.h>
 #include <psapi.h>
 #include <winternl.h>
@@ -57,6 +61,9 @@ namespace {
 using namespace tintavo::remote;
 
 constexpr wchar_t kPatchesClass[] = L"TintavoSoakPatches";
+constexpr wchar_t kMagnifierClass[] = L"TintavoMagnifier";
+// The magnifier's item in the picker's window menu, as WM_SYSCOMMAND carries it.
+constexpr WPARAM kMagnifierCommand = 0x0010;
 constexpr ULONGLONG kWatchdogMilliseconds = 5000;
 
 constexpr int kSwatchId = 1001;
@@ -583,6 +590,37 @@ bool HoldWait(Fields& fields, std::wstring& error) {
     return true;
 }
 
+bool Magnifier(Fields& fields) {
+    const HWND magnifier = FindWindowW(kMagnifierClass, nullptr);
+    if (magnifier == nullptr || !IsWindowVisible(magnifier)) {
+        fields.push_back(L"closed");
+        return true;
+    }
+    RECT frame{};
+    GetWindowRect(magnifier, &frame);
+    fields.insert(fields.end(), {L"open", Number(frame.left), Number(frame.top), Number(frame.right), Number(frame.bottom)});
+    return true;
+}
+
+bool ToggleMagnifier(const std::vector<std::string>& args, Fields& fields, std::wstring& error) {
+    long times = 0;
+    if (args.size() != 2 || !ParseLong(args[1], times) || times < 1 || times > 200) {
+        error = L"usage: toggle-magnifier N (1..200)";
+        return false;
+    }
+    const HWND form = FindForm(error);
+    if (form == nullptr) return false;
+    for (long i = 0; i < times; ++i) {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutW(form, WM_SYSCOMMAND, kMagnifierCommand, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                                 kMessageTimeoutMilliseconds, &result)) {
+            error = L"the window does not answer";
+            return false;
+        }
+    }
+    return Magnifier(fields);
+}
+
 std::vector<std::string> Words(const std::string& line) {
     std::vector<std::string> words;
     std::size_t begin = 0;
@@ -612,6 +650,8 @@ bool Answer(const std::vector<std::string>& args, Fields& fields, std::wstring& 
     if (command == "clipboard-sequence" && args.size() == 1) return ClipboardSequence(fields);
     if (command == "hold-clipboard") return HoldClipboard(args, fields, error);
     if (command == "hold-wait" && args.size() == 1) return HoldWait(fields, error);
+    if (command == "magnifier" && args.size() == 1) return Magnifier(fields);
+    if (command == "toggle-magnifier") return ToggleMagnifier(args, fields, error);
     error = L"unknown command";
     return false;
 }
