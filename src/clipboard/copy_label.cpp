@@ -3,9 +3,11 @@
 
 namespace tintavo {
 
-// No message or sound confirms the copy; a busy clipboard is left as it was, and the next
-// click tries again.
-void Form1::Label5_Click() { CopyText(platform_.GetClipboard(), Text2.Text()); }
+// No message or sound confirms the copy (only a screen reader hears of it); a busy clipboard is
+// left as it was, and the next click tries again.
+void Form1::Label5_Click() {
+    if (CopyText(platform_.GetClipboard(), Text2.Text())) CodeCopied.Raise(Text2.Text());
+}
 
 void Form1::Label5_MouseMove() { Label5.SetFontUnderline(true); }
 

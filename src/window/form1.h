@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/forms/label.h"
@@ -50,6 +51,10 @@ public:
     TextBox Text2;
     Label Label5{u"クリップボードへ"};
     Timer Timer1{100};
+
+    // Raised with the code once a copy has put it on the clipboard; the window tells a screen
+    // reader. A busy clipboard raises nothing.
+    Event<const std::u16string&> CodeCopied;
 
     // Form-level state.
     bool Capturing = false;
