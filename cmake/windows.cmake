@@ -16,6 +16,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 
 # The Win32 backend of the platform layer: the real controls and the platform services.
 add_library(tintavo_win32 STATIC
+    src/platform/win32/accessible_window.cpp
     src/platform/win32/child_control.cpp
     src/platform/win32/dib_surface.cpp
     src/platform/win32/edit_control.cpp
@@ -23,16 +24,19 @@ add_library(tintavo_win32 STATIC
     src/platform/win32/label_control.cpp
     src/platform/win32/picture_control.cpp
     src/platform/win32/scroll_bar_control.cpp
+    src/platform/win32/uia_notification.cpp
     src/platform/win32/win32_clipboard.cpp
     src/platform/win32/win32_platform.cpp
     src/platform/win32/win32_windows_api.cpp
 )
-target_link_libraries(tintavo_win32 PUBLIC tintavo_platform user32 gdi32)
+# oleacc, ole32, oleaut32 and comctl32 serve the screen readers; all are Windows' own.
+target_link_libraries(tintavo_win32 PUBLIC tintavo_platform user32 gdi32 comctl32 oleacc ole32 oleaut32 uuid)
 
 # The picker's Win32 windows: Form1's controls at their design places, its fonts and resources,
-# its window menu and the magnifier.
+# its window menu, the magnifier, and what screen readers learn of the picker.
 add_library(tintavo_window_win32 STATIC
     src/window/win32/fonts.cpp
+    src/window/win32/form_accessibility.cpp
     src/window/win32/form_window.cpp
     src/window/win32/magnifier_window.cpp
     src/window/win32/window_menu.cpp

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
+#include <oleauto.h>
 
 #include <utility>
 
@@ -40,6 +42,58 @@ using unique_hbitmap = UniqueHandle<HBITMAP, &::DeleteObject>;
 using unique_hfont = UniqueHandle<HFONT, &::DeleteObject>;
 using unique_hbrush = UniqueHandle<HBRUSH, &::DeleteObject>;
 using unique_hicon = UniqueHandle<HICON, &::DestroyIcon>;
+using unique_hmodule = UniqueHandle<HMODULE, &::FreeLibrary>;
+using unique_bstr = UniqueHandle<BSTR, &::SysFreeString>;
+
+// One reference to a COM object, released when done.
+template <typename Interface>
+class unique_com_ptr {
+public:
+    unique_com_ptr() = default;
+    // Takes over a reference the caller already holds.
+    explicit unique_com_ptr(Interface* pointer) noexcept : pointer_(pointer) {}
+    ~unique_com_ptr() { reset(); }
+    unique_com_ptr(unique_com_ptr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    unique_com_ptr& operator=(unique_com_ptr&& other) noexcept {
+        if (this != &other) reset(std::exchange(other.pointer_, nullptr));
+        return *this;
+    }
+    unique_com_ptr(const unique_com_ptr&) = delete;
+    unique_com_ptr& operator=(const unique_com_ptr&) = delete;
+
+    Interface* get() const noexcept { return pointer_; }
+    Interface* operator->() const noexcept { return pointer_; }
+    explicit operator bool() const noexcept { return pointer_ != nullptr; }
+    // Where a function that hands out a reference puts it; any previous one is released first.
+    Interface** put() noexcept {
+        reset();
+        return &pointer_;
+    }
+    void** put_void() noexcept { return reinterpret_cast<void**>(put()); }
+    void reset(Interface* pointer = nullptr) noexcept {
+        if (pointer_) pointer_->Release();
+        pointer_ = pointer;
+    }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+// COM on this thread as a single-threaded apartment, so that calls from other processes (a
+// screen reader's) arrive through the thread's message loop.
+class unique_com_apartment {
+public:
+    unique_com_apartment() noexcept
+        : initialized_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ~unique_com_apartment() {
+        if (initialized_) ::CoUninitialize();
+    }
+    unique_com_apartment(const unique_com_apartment&) = delete;
+    unique_com_apartment& operator=(const unique_com_apartment&) = delete;
+
+private:
+    bool initialized_;
+};
 
 // A window's device context, given back to that window.
 class unique_hdc_window {

@@ -53,6 +53,7 @@ LRESULT LabelControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: OnButtonUp(message, lParam); return 0;
     case WM_CAPTURECHANGED: pressedButtonUp_ = 0; return 0;
+    case kPostedClick: model_.Click.Raise(); return 0;
     case WM_SETCURSOR:
         if (kind_ == Kind::kLink) {
             ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));

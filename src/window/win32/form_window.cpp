@@ -134,6 +134,7 @@ void FormWindow::Create(HINSTANCE instance) {
     form_->hWnd = reinterpret_cast<WindowHandle>(hwnd_);
     platform_.clipboard().SetOwner(hwnd_);
     children_ = std::make_unique<Children>(hwnd_, *form_);
+    accessibility_ = std::make_unique<FormAccessibility>(*form_, children_->All(), children_->label5);
     ApplyDpi(dpi_);
     ::SetTimer(hwnd_, kTimerId, static_cast<UINT>(form_->Timer1.Interval()), nullptr);
     holdHotkey_ = std::make_unique<HoldHotkey>(platform_.Api(), *form_);
@@ -231,6 +232,7 @@ LRESULT FormWindow::OnControlColour(UINT message, WPARAM wParam, LPARAM lParam) 
 
 void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) != EN_CHANGE) return;
+    const FormAccessibility::SwatchChange change(*accessibility_);
     const HWND sender = reinterpret_cast<HWND>(lParam);
     for (EditControl& box : children_->text1) {
         if (box.hwnd() == sender) box.OnChange();
@@ -239,6 +241,7 @@ void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void FormWindow::OnHorizontalScroll(WPARAM wParam, LPARAM lParam) {
+    const FormAccessibility::SwatchChange change(*accessibility_);
     for (ScrollBarControl& bar : children_->hscroll1) {
         if (bar.hwnd() == reinterpret_cast<HWND>(lParam)) bar.OnScroll(LOWORD(wParam));
     }
@@ -256,6 +259,7 @@ void FormWindow::OnActivate(WPARAM wParam) {
 
 void FormWindow::OnTimer(WPARAM id) {
     if (id != kTimerId) return;
+    const FormAccessibility::SwatchChange change(*accessibility_);
     form_->Timer1.Tick.Raise();
     if (magnifier_) magnifier_->AfterTick(form_->Capturing, recording_.LastCursor());
 }
@@ -288,6 +292,7 @@ void FormWindow::OnDestroy() {
     ::KillTimer(hwnd_, kTimerId);
     magnifier_.reset();
     holdHotkey_.reset();
+    accessibility_.reset();
     children_.reset();
     ::PostQuitMessage(0);
 }

@@ -12,6 +12,7 @@
 #include "window/win32/fonts.h"
 #include "window/win32/magnifier_window.h"
 #include "window/win32/window_menu.h"
+#include "window/win32/form_accessibility.h"
 
 namespace tintavo::win32 {
 
@@ -66,6 +67,8 @@ private:
     std::unique_ptr<HoldHotkey> holdHotkey_;
     std::unique_ptr<WindowMenu> windowMenu_;
     std::unique_ptr<MagnifierWindow> magnifier_;
+    // Destroyed before the controls: its subclasses sit on top of the copy label's own.
+    std::unique_ptr<FormAccessibility> accessibility_;
     FontSet fonts_;
     unique_hbitmap banner_;
     unique_hicon bigIcon_;
