@@ -54,7 +54,7 @@ target_link_options(tintavo PRIVATE ${TINTAVO_LINK_FLAGS})
 # End-to-end tests: probe.exe reads the picker's window from outside, under the same Wine
 # prefix and X display; `ctest --preset e2e` runs the scripts, which start their own Xvfb.
 add_executable(probe tests/e2e/probe.cpp)
-target_link_libraries(probe PRIVATE user32 gdi32)
+target_link_libraries(probe PRIVATE user32 gdi32 oleacc ole32 oleaut32)
 target_link_options(probe PRIVATE ${TINTAVO_CONSOLE_LINK_FLAGS})
 
 add_test(NAME e2e_window
@@ -66,6 +66,17 @@ foreach(e2e_test sampling editors clipboard magnifier)
         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${e2e_test}_test.sh $<TARGET_FILE:tintavo> $<TARGET_FILE:probe>)
     set_tests_properties(e2e_${e2e_test} PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
 endforeach()
+
+# The accessible object of the Win32 backend in a process of its own; the soak helper counts the
+# picker's resources for the leak check.
+add_executable(accessible_window_test tests/e2e/accessible_window_test.cpp)
+target_link_libraries(accessible_window_test PRIVATE tintavo_win32)
+target_link_options(accessible_window_test PRIVATE ${TINTAVO_CONSOLE_LINK_FLAGS})
+
+add_test(NAME e2e_accessibility
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/accessibility_test.sh $<TARGET_FILE:tintavo> $<TARGET_FILE:probe>
+        $<TARGET_FILE:soak_helper> $<TARGET_FILE:accessible_window_test>)
+set_tests_properties(e2e_accessibility PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
 
 # Benchmarks
 # `bash bench/run.sh` builds them with the `benchmarks` target and times the picker under Wine
