@@ -119,7 +119,7 @@ add_custom_target(benchmarks DEPENDS tick_bench reference_picker startup_timer w
 # soak_helper.exe reads the picker's state and resource counts from outside and shows the colour
 # patches it samples; `bash tests/soak/soak.sh [SECONDS]` runs it, ten minutes by default.
 add_executable(soak_helper tests/soak/soak_helper.cpp)
-target_link_libraries(soak_helper PRIVATE user32 gdi32 psapi ntdll)
+target_link_libraries(soak_helper PRIVATE user32 gdi32 psapi ntdll oleacc ole32 oleaut32)
 target_link_options(soak_helper PRIVATE ${TINTAVO_CONSOLE_LINK_FLAGS})
 
 # `ctest --preset e2e` runs a one-minute soak with a new seed each time.

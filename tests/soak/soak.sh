@@ -381,6 +381,31 @@ held_agrees() {
     return 1
 }
 
+# As a screen reader reads them, the number boxes, the scroll bars, the code box and the swatch
+# have their names, and while the colour is held their values are what the controls show.
+readonly kAccessibleNames=("R (赤)" "G (緑)" "B (青)" "R (赤)" "G (緑)" "B (青)" "カラーコード" "色見本")
+
+accessible_check() {
+    local i expected=("${S_TEXT[@]}" "${S_SCROLL[@]}" "$S_CODE" "#$S_SWATCH") reason=""
+    if ! ask accessible; then
+        fail "check $1: a screen reader's read fails: $REASON"
+        return 0
+    fi
+    e2e_split_tabs "$ASK_REPLY"
+    for i in "${!kAccessibleNames[@]}"; do
+        if [[ ${E2E_FIELDS[2 * i]} != "${kAccessibleNames[i]}" ]]; then
+            reason="control $i is named '${E2E_FIELDS[2 * i]}'"
+        elif [[ $mode == held && ${E2E_FIELDS[2 * i + 1]} != "${expected[i]:--}" ]]; then
+            reason="control $i reads '${E2E_FIELDS[2 * i + 1]:0:40}' but shows '${expected[i]:0:40}'"
+        fi
+    done
+    if [[ -n $reason ]]; then
+        fail "check $1: as a screen reader reads it, $reason"
+    else
+        pass "check $1: a screen reader reads the controls as they show"
+    fi
+}
+
 # Somewhere outside the picker to rest the pointer while sampling is checked: the patches in
 # turn, or the root.
 park_pointer() {
@@ -435,6 +460,7 @@ periodic_check() {
         return 0
     fi
     pass "check $n: the $mode colour agrees: $(describe_state)"
+    accessible_check "$n"
     if [[ $mode == sampling ]]; then
         code_dirty=0 code_baseline=""
         scene_colour "$S_CURSOR_X" "$S_CURSOR_Y"

@@ -37,7 +37,11 @@
 //   toggle-magnifier N
 //                     opens or closes the magnifier N times (1..200) as its item in the window
 //                     menu does, and answers as "magnifier" does
+//   accessible        as a screen reader reads them, the name and the value of the three number
+//                     boxes, the three scroll bars, the code box and the swatch, in that order
 #include <windows.h>
+#include <initguid.h>
+#include <oleacc.h>
 #include <psapi.h>
 #include <winternl.h>
 
@@ -621,6 +625,49 @@ bool ToggleMagnifier(const std::vector<std::string>& args, Fields& fields, std::
     return Magnifier(fields);
 }
 
+IAccessible* AccessibleOf(HWND control) {
+    IAccessible* object = nullptr;
+    AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                               reinterpret_cast<void**>(&object));
+    return object;
+}
+
+// A screen reader's read of a control's name and value through a new request for its object.
+// The first object of each control stays held, as a screen reader holds what it reads, which
+// keeps the connection to the picker open between the reads.
+bool ReadAccessible(HWND control, Fields& fields) {
+    static std::vector<HWND> held;
+    if (std::find(held.begin(), held.end(), control) == held.end() && AccessibleOf(control) != nullptr) {
+        held.push_back(control);
+    }
+    IAccessible* object = AccessibleOf(control);
+    if (object == nullptr) return false;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (auto read : {&IAccessible::get_accName, &IAccessible::get_accValue}) {
+        BSTR text = nullptr;
+        const bool answered = SUCCEEDED((object->*read)(self, &text));
+        fields.push_back(answered && text != nullptr ? Escaped(std::wstring(text, SysStringLen(text))) : L"-");
+        SysFreeString(text);
+    }
+    object->Release();
+    return true;
+}
+
+bool Accessible(Fields& fields, std::wstring& error) {
+    const HWND form = FindForm(error);
+    if (form == nullptr) return false;
+    for (const int id : {kFirstNumberBoxId, kFirstNumberBoxId + 1, kFirstNumberBoxId + 2, kFirstScrollBarId,
+                         kFirstScrollBarId + 1, kFirstScrollBarId + 2, kCodeBoxId, kSwatchId}) {
+        if (!ReadAccessible(GetDlgItem(form, id), fields)) {
+            error = L"a control gives no accessible object";
+            return false;
+        }
+    }
+    return true;
+}
+
 std::vector<std::string> Words(const std::string& line) {
     std::vector<std::string> words;
     std::size_t begin = 0;
@@ -652,11 +699,14 @@ bool Answer(const std::vector<std::string>& args, Fields& fields, std::wstring& 
     if (command == "hold-wait" && args.size() == 1) return HoldWait(fields, error);
     if (command == "magnifier" && args.size() == 1) return Magnifier(fields);
     if (command == "toggle-magnifier") return ToggleMagnifier(args, fields, error);
+    if (command == "accessible" && args.size() == 1) return Accessible(fields, error);
     error = L"unknown command";
     return false;
 }
 
 int Serve() {
+    // A single-threaded apartment for the calls to the picker's accessible objects.
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return kExitFailed;
     if (HANDLE watchdog = CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr)) CloseHandle(watchdog);
     std::string line;
     while (ReadLine(line)) {
