@@ -10,9 +10,9 @@
 #include "window/form1.h"
 #include "window/hold_hotkey.h"
 #include "window/win32/fonts.h"
+#include "window/win32/form_accessibility.h"
 #include "window/win32/magnifier_window.h"
 #include "window/win32/window_menu.h"
-#include "window/win32/form_accessibility.h"
 
 namespace tintavo::win32 {
 
