@@ -238,37 +238,34 @@ check_hotkey_from_another_program() {
     wait "$E2E_BACKGROUND_PID" 2>/dev/null || true
 }
 
+# expect_closed DPI HOW SHOT: HOW, just done, closed the magnifier, and the window menu's item
+# looks unchecked again, as in the picture taken before it was first opened.
+expect_closed() {
+    local dpi=$1 how=$2 shot=$E2E_RUN_DIR/$3-$1.png
+    if wait_until 5 magnifier_closed; then
+        e2e_pass "$dpi dpi: $how closes the magnifier"
+    else
+        e2e_fail "$dpi dpi: $how should close the magnifier"
+    fi
+    menu_shot "$shot" >/dev/null || true
+    if same_picture "$E2E_RUN_DIR/menu-closed-$dpi.png" "$shot"; then
+        e2e_pass "$dpi dpi: after $how the window menu shows the item unchecked"
+    else
+        e2e_fail "$dpi dpi: after $how the window menu should look as it did before opening"
+    fi
+}
+
 check_closing() {
     local dpi=$1 box_x box_y
     toggle_from_menu || e2e_fail "$dpi dpi: Alt+Space opens the window menu"
-    if wait_until 5 magnifier_closed; then
-        e2e_pass "$dpi dpi: Alt+Space, Z again closes the magnifier"
-    else
-        e2e_fail "$dpi dpi: Alt+Space, Z again should close the magnifier"
-    fi
-    menu_shot "$E2E_RUN_DIR/menu-closed-again-$dpi.png" >/dev/null || true
-    if same_picture "$E2E_RUN_DIR/menu-closed-$dpi.png" "$E2E_RUN_DIR/menu-closed-again-$dpi.png"; then
-        e2e_pass "$dpi dpi: closed, the window menu shows the item unchecked again"
-    else
-        e2e_fail "$dpi dpi: closed, the window menu should look as it did before opening"
-    fi
+    expect_closed "$dpi" "Alt+Space, Z again" menu-closed-again
 
     toggle_from_menu || true
     wait_until 5 magnifier_open || e2e_abort "$dpi dpi: the magnifier does not open again"
     read -r box_x box_y <<<"$(probe magnifier-close-box)"
     e2e_pointer_to "$box_x" "$box_y"
     xdotool click 1
-    if wait_until 5 magnifier_closed; then
-        e2e_pass "$dpi dpi: its close box closes the magnifier"
-    else
-        e2e_fail "$dpi dpi: its close box should close the magnifier"
-    fi
-    menu_shot "$E2E_RUN_DIR/menu-after-close-box-$dpi.png" >/dev/null || true
-    if same_picture "$E2E_RUN_DIR/menu-closed-$dpi.png" "$E2E_RUN_DIR/menu-after-close-box-$dpi.png"; then
-        e2e_pass "$dpi dpi: the close box clears the check mark"
-    else
-        e2e_fail "$dpi dpi: the close box should clear the check mark"
-    fi
+    expect_closed "$dpi" "its close box" menu-after-close-box
     e2e_assert_alive "$dpi dpi, after closing the magnifier"
 }
 

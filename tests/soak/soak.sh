@@ -838,18 +838,24 @@ status_is() {
     [[ $S_STATUS == "$1" ]]
 }
 
+# expect_switch WHAT: WHAT, just pressed, must have switched between sampling and held; after a
+# failure the mode follows what the status line says.
+expect_switch() {
+    if [[ $mode == sampling ]]; then mode=held; else mode=sampling; fi
+    expected_status
+    if wait_until 1 status_is "$REPLY"; then
+        pass "$1 switches to $mode"
+    else
+        fail "$1 did not switch to $mode"
+        if status_is "$kSampling"; then mode=sampling; elif status_is "$kHolding"; then mode=held; fi
+    fi
+}
+
 action_enter() {
     note_action "press Enter (was $mode)"
     focus_picker || true
     xdotool key Return
-    if [[ $mode == sampling ]]; then mode=held; else mode=sampling; fi
-    expected_status
-    if wait_until 1 status_is "$REPLY"; then
-        pass "Enter switches to $mode"
-    else
-        fail "Enter did not switch to $mode"
-        if status_is "$kSampling"; then mode=sampling; elif status_is "$kHolding"; then mode=held; fi
-    fi
+    expect_switch "Enter"
 }
 
 # Ctrl+Alt+Enter while the colour patches, another program's window, have the keyboard focus;
@@ -866,14 +872,7 @@ action_hotkey() {
         return 0
     fi
     xdotool key ctrl+alt+Return
-    if [[ $mode == sampling ]]; then mode=held; else mode=sampling; fi
-    expected_status
-    if wait_until 1 status_is "$REPLY"; then
-        pass "Ctrl+Alt+Enter from another program switches to $mode"
-    else
-        fail "Ctrl+Alt+Enter from another program did not switch to $mode"
-        if status_is "$kSampling"; then mode=sampling; elif status_is "$kHolding"; then mode=held; fi
-    fi
+    expect_switch "Ctrl+Alt+Enter from another program"
     picker_to_front
 }
 
