@@ -1028,6 +1028,17 @@ action_drag_window() {
     else
         fail "a drag on the swatch should have moved the window to $to_left,$to_top: $REASON"
     fi
+    # The magnifier stays where it opened; a user who has dragged the picker under it opens it
+    # again, beside the picker, rather than click through it.
+    if read_magnifier && magnifier_covers_picker; then
+        log "note: the magnifier covers the picker; it is opened again beside it"
+        magnifier_from_menu closed && magnifier_from_menu open || true
+    fi
+}
+
+magnifier_covers_picker() {
+    [[ $magnifier == open ]] && ((mag_left < frame_right && mag_right > frame_left &&
+        mag_top < frame_bottom && mag_bottom > frame_top))
 }
 
 # Moves the pointer over the picker itself, the copy label among its controls.
