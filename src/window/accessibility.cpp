@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "colour/colour_formats.h"
 #include "platform/conversions.h"
 
 namespace tintavo {
@@ -11,18 +12,6 @@ constexpr std::array<std::u16string_view, 3> kComponentNames{u"R (赤)", u"G (�
 constexpr std::u16string_view kCodeBoxName = u"カラーコード";
 constexpr std::u16string_view kSwatchName = u"色見本";
 constexpr std::u16string_view kClickAction = u"クリック";
-constexpr std::u16string_view kHexDigits = u"0123456789ABCDEF";
-
-std::u16string ColourCode(ColourValue colour) {
-    std::u16string code = u"#";
-    for (int shift : {0, 8, 16}) {
-        const int component = (colour >> shift) & 0xFF;
-        code += kHexDigits[component >> 4];
-        code += kHexDigits[component & 0xF];
-    }
-    return code;
-}
-
 AccessibleDescription Described(std::u16string name, AccessibleRole role,
                                 std::optional<std::u16string> value = std::nullopt) {
     AccessibleDescription description;
@@ -35,7 +24,7 @@ AccessibleDescription Described(std::u16string name, AccessibleRole role,
 }  // namespace
 
 std::u16string SwatchValue(const Form1& form) {
-    return ColourCode(form.Picture2.Point(form.Picture2.Width() / 2, form.Picture2.Height() / 2));
+    return ColourCode(SwatchColour(form));
 }
 
 AccessibleDescription DescribeControl(const Form1& form, ControlId id) {

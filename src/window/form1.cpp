@@ -36,6 +36,10 @@ Form1::Form1(Platform& platform, int dpi)
     }
 }
 
+ColourValue SwatchColour(const Form1& form) {
+    return form.Picture2.Point(form.Picture2.Width() / 2, form.Picture2.Height() / 2);
+}
+
 void Form1::ChangeDpi(int dpi) {
     Picture2.Resize(PictureGeometry(ControlId::kPicture2, dpi));
     Picture1.Resize(PictureGeometry(ControlId::kPicture1, dpi));

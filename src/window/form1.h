@@ -79,4 +79,7 @@ private:
     Platform& platform_;
 };
 
+// The colour the swatch shows, read at its centre.
+ColourValue SwatchColour(const Form1& form);
+
 }  // namespace tintavo

@@ -113,9 +113,7 @@ magnifier_shows() {
 # the menu mode, which would otherwise take the next Enter.
 menu_shot() {
     local rect x y w h
-    focus_picker || return 1
-    xdotool key alt+space
-    wait_until 5 probe menu-popup >/dev/null || { echo "no menu"; return 1; }
+    e2e_window_menu || { echo "no menu"; return 1; }
     rect=$(probe menu-popup)
     read -r x y w h <<<"$rect"
     /usr/bin/import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$1"
@@ -125,33 +123,13 @@ menu_shot() {
     echo "$w $h"
 }
 
-# Gives the picker the keyboard focus and waits until Wine has made it the foreground window,
-# which the window menu's keys need. When another program's window was ended while it had the
-# focus, X has moved the focus on but Wine activates nothing: a click on the banner, the form's
-# own surface, does.
-focus_picker() {
-    e2e_focus_tintavo || return 1
-    wait_until 2 e2e_output_is "Tintavo!" probe foreground && return 0
-    e2e_read_window || return 1
-    e2e_pointer_to $((E2E_CLIENT_X + 100)) $((E2E_CLIENT_Y + 16))
-    xdotool click 1
-    e2e_focus_tintavo && wait_until 5 e2e_output_is "Tintavo!" probe foreground
-}
-
-e2e_no_menu() {
-    ! probe menu-popup >/dev/null 2>&1
-}
-
 same_picture() {
     [[ $(/usr/bin/compare -metric AE "$1" "$2" null: 2>&1) == 0 ]]
 }
 
 # Alt+Space, then the item's access key Z.
 toggle_from_menu() {
-    focus_picker || return 1
-    xdotool key alt+space
-    wait_until 5 probe menu-popup >/dev/null || return 1
-    xdotool key z
+    e2e_window_menu z
 }
 
 check_opening_and_placement() {

@@ -35,7 +35,7 @@ protected:
     std::vector<int> ScrollValues() const {
         return {form.HScroll1[0].Value(), form.HScroll1[1].Value(), form.HScroll1[2].Value()};
     }
-    ColourValue SwatchColour() const { return form.Picture2.Point(form.Picture2.Width() / 2, form.Picture2.Height() / 2); }
+    ColourValue SwatchColour() const { return tintavo::SwatchColour(form); }
 
     headless::HeadlessPlatform platform;
     Form1 form;

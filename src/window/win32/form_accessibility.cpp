@@ -61,13 +61,14 @@ private:
     AccessibleWindow window_;
 };
 
-FormAccessibility::FormAccessibility(Form1& form, std::span<ChildControl* const> controls, LabelControl& copyLabel)
-    : form_(form), copyLabel_(copyLabel), swatch_(form) {
+FormAccessibility::FormAccessibility(Form1& form, Event<const std::u16string&>& copies,
+                                     std::span<ChildControl* const> controls, LabelControl& copyLabel)
+    : form_(form), copies_(copies), copyLabel_(copyLabel), swatch_(form) {
     for (const ChildControl* control : controls) controls_.push_back(std::make_unique<ControlOverrides>(*this, *control));
-    form_.CodeCopied.Handle([this](const std::u16string& code) { OnCodeCopied(code); });
+    copies_.Handle([this](const std::u16string& text) { OnCopied(text); });
 }
 
-FormAccessibility::~FormAccessibility() { form_.CodeCopied.Handle(nullptr); }
+FormAccessibility::~FormAccessibility() { copies_.Handle(nullptr); }
 
 FormAccessibility::ControlOverrides* FormAccessibility::Find(ControlId id) const {
     for (const auto& control : controls_) {
@@ -83,8 +84,8 @@ FormAccessibility::SwatchChange::~SwatchChange() {
     }
 }
 
-void FormAccessibility::OnCodeCopied(const std::u16string& code) {
-    copyAnnouncement_ = ToWide(CopyAnnouncement(code));
+void FormAccessibility::OnCopied(const std::u16string& text) {
+    copyAnnouncement_ = ToWide(CopyAnnouncement(text));
     // The alert reaches every screen reader that listens to the accessibility events; where UI
     // Automation offers its notification, the announcement is read out directly too.
     if (const ControlOverrides* label = Find(ControlId::kLabel5)) label->window().Notify(EVENT_SYSTEM_ALERT);

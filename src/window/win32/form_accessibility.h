@@ -18,7 +18,9 @@ namespace tintavo::win32 {
 // table of window/accessibility.h, the swatch's change of colour, and each successful copy.
 class FormAccessibility {
 public:
-    FormAccessibility(Form1& form, std::span<ChildControl* const> controls, LabelControl& copyLabel);
+    // copies: raised with the text of each successful copy.
+    FormAccessibility(Form1& form, Event<const std::u16string&>& copies, std::span<ChildControl* const> controls,
+                      LabelControl& copyLabel);
     ~FormAccessibility();
     FormAccessibility(const FormAccessibility&) = delete;
     FormAccessibility& operator=(const FormAccessibility&) = delete;
@@ -41,9 +43,10 @@ private:
     class ControlOverrides;
 
     ControlOverrides* Find(ControlId id) const;
-    void OnCodeCopied(const std::u16string& code);
+    void OnCopied(const std::u16string& text);
 
     Form1& form_;
+    Event<const std::u16string&>& copies_;
     LabelControl& copyLabel_;
     std::vector<std::unique_ptr<ControlOverrides>> controls_;
     SwatchValueWatch swatch_;

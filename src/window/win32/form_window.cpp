@@ -134,11 +134,13 @@ void FormWindow::Create(HINSTANCE instance) {
     form_->hWnd = reinterpret_cast<WindowHandle>(hwnd_);
     platform_.clipboard().SetOwner(hwnd_);
     children_ = std::make_unique<Children>(hwnd_, *form_);
-    accessibility_ = std::make_unique<FormAccessibility>(*form_, children_->All(), children_->label5);
+    colourMenus_ = std::make_unique<ColourMenus>(*form_, platform_.clipboard());
+    accessibility_ =
+        std::make_unique<FormAccessibility>(*form_, colourMenus_->Copied, children_->All(), children_->label5);
     ApplyDpi(dpi_);
     ::SetTimer(hwnd_, kTimerId, static_cast<UINT>(form_->Timer1.Interval()), nullptr);
     holdHotkey_ = std::make_unique<HoldHotkey>(platform_.Api(), *form_);
-    windowMenu_ = std::make_unique<WindowMenu>(hwnd_, !holdHotkey_->Registered());
+    windowMenu_ = std::make_unique<WindowMenu>(hwnd_, *colourMenus_, !holdHotkey_->Registered());
 
     form_->Form_Load();
     lastFocus_ = children_->text1[0].hwnd();
@@ -165,6 +167,15 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HOTKEY: OnHotkey(wParam); return 0;
     case MagnifierWindow::kClosedMessage: OnMagnifierClosed(); return 0;
     case WM_COMMAND: OnCommand(wParam, lParam); return 0;
+    case WM_INITMENUPOPUP:
+        windowMenu_->OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_MEASUREITEM:
+        if (windowMenu_->OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), dpi_)) return TRUE;
+        return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_DRAWITEM:
+        if (windowMenu_->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+        return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_HSCROLL: OnHorizontalScroll(wParam, lParam); return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: return OnControlColour(message, wParam, lParam);
@@ -231,6 +242,11 @@ LRESULT FormWindow::OnControlColour(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+    // Wine brings the items of the window menu's submenus as WM_COMMAND.
+    if (lParam == 0 && HIWORD(wParam) == 0) {
+        OnMenuCommand(LOWORD(wParam));
+        return;
+    }
     if (HIWORD(wParam) != EN_CHANGE) return;
     const FormAccessibility::SwatchChange change(*accessibility_);
     const HWND sender = reinterpret_cast<HWND>(lParam);
@@ -265,13 +281,23 @@ void FormWindow::OnTimer(WPARAM id) {
 }
 
 LRESULT FormWindow::OnSystemCommand(WPARAM wParam, LPARAM lParam) {
-    if (!WindowMenu::IsMagnifierCommand(wParam)) return ::DefWindowProcW(hwnd_, WM_SYSCOMMAND, wParam, lParam);
-    ToggleMagnifier();
+    if (!OnMenuCommand(wParam)) return ::DefWindowProcW(hwnd_, WM_SYSCOMMAND, wParam, lParam);
     return 0;
 }
 
+bool FormWindow::OnMenuCommand(WPARAM command) {
+    if (WindowMenu::IsMagnifierCommand(command)) {
+        ToggleMagnifier();
+        return true;
+    }
+    const FormAccessibility::SwatchChange change(*accessibility_);
+    return windowMenu_->RunColourCommand(command);
+}
+
 void FormWindow::OnHotkey(WPARAM id) {
-    if (id == HoldHotkey::kId) holdHotkey_->Pressed();
+    if (id != HoldHotkey::kId) return;
+    const ColourMenus::SamplingSwitch held(*colourMenus_);
+    holdHotkey_->Pressed();
 }
 
 void FormWindow::OnMagnifierClosed() {
@@ -313,7 +339,10 @@ bool FormWindow::PreviewMessage(MSG& message) {
 
 bool FormWindow::PreviewCharacter(MSG& message) {
     auto keyAscii = static_cast<std::int16_t>(message.wParam);
-    form_->Form_KeyPress(keyAscii);
+    {
+        const ColourMenus::SamplingSwitch held(*colourMenus_);
+        form_->Form_KeyPress(keyAscii);
+    }
     if (keyAscii == 0) return true;
     message.wParam = static_cast<WPARAM>(static_cast<std::uint16_t>(keyAscii));
     // A single-line edit control only beeps at Enter, and Enter has done its work here.

@@ -7,6 +7,7 @@
 #include "platform/cursor_recording_platform.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
+#include "window/colour_menus.h"
 #include "window/form1.h"
 #include "window/hold_hotkey.h"
 #include "window/win32/fonts.h"
@@ -49,6 +50,7 @@ private:
     void OnActivate(WPARAM wParam);
     void OnTimer(WPARAM id);
     LRESULT OnSystemCommand(WPARAM wParam, LPARAM lParam);
+    bool OnMenuCommand(WPARAM command);
     void OnHotkey(WPARAM id);
     void OnMagnifierClosed();
     void OnDestroy();
@@ -65,6 +67,7 @@ private:
     std::unique_ptr<Form1> form_;
     std::unique_ptr<Children> children_;
     std::unique_ptr<HoldHotkey> holdHotkey_;
+    std::unique_ptr<ColourMenus> colourMenus_;
     std::unique_ptr<WindowMenu> windowMenu_;
     std::unique_ptr<MagnifierWindow> magnifier_;
     // Destroyed before the controls: its subclasses sit on top of the copy label's own.

@@ -1,10 +1,51 @@
 #include "window/win32/window_menu.h"
 
-namespace tintavo::win32 {
+#include <algorithm>
+#include <string>
 
-WindowMenu::WindowMenu(HWND window, bool hotkeyTaken) : menu_(::GetSystemMenu(window, FALSE)) {
+#include "platform/win32/dib_surface.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/text.h"
+
+namespace tintavo::win32 {
+namespace {
+
+constexpr COLORREF kSquareFrame = RGB(64, 64, 64);
+
+void RemoveAllItems(HMENU menu) {
+    while (::GetMenuItemCount(menu) > 0) ::DeleteMenu(menu, 0, MF_BYPOSITION);
+}
+
+// "&1  text" .. "&9  text", then "&0  text" for the tenth.
+std::wstring NumberedItem(std::size_t index, const std::u16string& text) {
+    const wchar_t digit = static_cast<wchar_t>(L'0' + (index + 1) % 10);
+    return std::wstring{L'&', digit, L' ', L' '} + ToWide(text);
+}
+
+bool InRange(WPARAM command, UINT first, std::size_t count, std::size_t& index) {
+    const WPARAM id = command & 0xFFF0;
+    if (id < first || id >= first + count * WindowMenu::kCommandStep) return false;
+    index = (id - first) / WindowMenu::kCommandStep;
+    return true;
+}
+
+bool IsColourSquare(UINT type, UINT id) {
+    std::size_t index = 0;
+    return type == ODT_MENU && InRange(id, WindowMenu::kFirstRecentCommand, RecentColours::kLimit, index);
+}
+
+}  // namespace
+
+WindowMenu::WindowMenu(HWND window, ColourMenus& colours, bool hotkeyTaken)
+    : menu_(::GetSystemMenu(window, FALSE)),
+      formats_(::CreatePopupMenu()),
+      recent_(::CreatePopupMenu()),
+      colours_(colours) {
     ::AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(menu_, MF_STRING | MF_UNCHECKED, kMagnifierCommand, L"拡大鏡(&Z)");
+    // The window menu owns its submenus from here on and destroys them with itself.
+    ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(formats_), L"形式を選んでコピー(&F)");
+    ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(recent_), L"最近の色(&H)");
     if (hotkeyTaken) {
         ::AppendMenuW(menu_, MF_STRING | MF_GRAYED, kHotkeyTakenLine, L"Ctrl+Alt+Enter は他のプログラムが使用中");
     }
@@ -12,6 +53,78 @@ WindowMenu::WindowMenu(HWND window, bool hotkeyTaken) : menu_(::GetSystemMenu(wi
 
 void WindowMenu::CheckMagnifier(bool open) {
     ::CheckMenuItem(menu_, kMagnifierCommand, MF_BYCOMMAND | (open ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void WindowMenu::OnInitMenuPopup(HMENU popup) {
+    if (popup == formats_) FillFormats();
+    if (popup == recent_) FillRecent();
+}
+
+void WindowMenu::FillFormats() {
+    RemoveAllItems(formats_);
+    const auto& texts = colours_.OfferFormats();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ::AppendMenuW(formats_, MF_STRING, kFirstFormatCommand + i * kCommandStep, NumberedItem(i, texts[i]).c_str());
+    }
+}
+
+void WindowMenu::FillRecent() {
+    RemoveAllItems(recent_);
+    const auto& colours = colours_.OfferRecent();
+    if (colours.empty()) {
+        ::AppendMenuW(recent_, MF_STRING | MF_GRAYED, kNoRecentLine, L"(まだありません)");
+        return;
+    }
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        const std::wstring text = NumberedItem(i, ColourCode(colours[i]));
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof(item);
+        item.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP | MIIM_DATA;
+        item.wID = static_cast<UINT>(kFirstRecentCommand + i * kCommandStep);
+        item.dwTypeData = const_cast<wchar_t*>(text.c_str());
+        // The square is drawn on WM_DRAWITEM: Wine inverts a menu bitmap on the highlighted item,
+        // which would show another colour.
+        item.hbmpItem = HBMMENU_CALLBACK;
+        item.dwItemData = static_cast<ULONG_PTR>(colours[i]);
+        ::InsertMenuItemW(recent_, static_cast<UINT>(i), TRUE, &item);
+    }
+}
+
+bool WindowMenu::OnMeasureItem(MEASUREITEMSTRUCT& item, int dpi) const {
+    if (!IsColourSquare(item.CtlType, item.itemID)) return false;
+    const int side = ::GetSystemMetricsForDpi(SM_CYMENUCHECK, static_cast<UINT>(dpi));
+    // A gap on either side keeps the square off the menu's edge and the text.
+    item.itemWidth = static_cast<UINT>(side + side / 2);
+    item.itemHeight = static_cast<UINT>(side);
+    return true;
+}
+
+bool WindowMenu::OnDrawItem(const DRAWITEMSTRUCT& item) const {
+    if (!IsColourSquare(item.CtlType, item.itemID)) return false;
+    const RECT& area = item.rcItem;
+    const int side = std::min<int>(area.bottom - area.top, area.right - area.left);
+    const int left = area.left + (area.right - area.left - side) / 2;
+    const int top = area.top + (area.bottom - area.top - side) / 2;
+    RECT square{left, top, left + side, top + side};
+    const unique_hbrush fill(::CreateSolidBrush(ResolveColour(static_cast<ColourValue>(item.itemData))));
+    const unique_hbrush frame(::CreateSolidBrush(kSquareFrame));
+    ::FillRect(item.hDC, &square, fill.get());
+    // A dark frame, so that white and light colours show their edge.
+    ::FrameRect(item.hDC, &square, frame.get());
+    return true;
+}
+
+bool WindowMenu::RunColourCommand(WPARAM command) {
+    std::size_t index = 0;
+    if (InRange(command, kFirstFormatCommand, kColourFormatCount, index)) {
+        colours_.CopyOffered(index);
+        return true;
+    }
+    if (InRange(command, kFirstRecentCommand, RecentColours::kLimit, index)) {
+        colours_.ChooseOffered(index);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace tintavo::win32

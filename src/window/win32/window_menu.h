@@ -2,24 +2,48 @@
 
 #include <windows.h>
 
+#include "window/colour_menus.h"
+
 namespace tintavo::win32 {
 
 // The picker's additions to its window menu (Alt+Space, or a right click on the title bar):
-// after a separator, the magnifier with a check mark while it is open, and a disabled line
-// when another program has the hold hotkey.
+// after a separator, the magnifier with a check mark while it is open, the submenus that copy
+// the colour in a format and bring back a recent colour, and a disabled line when another
+// program has the hold hotkey.
 class WindowMenu {
 public:
     // WM_SYSCOMMAND ids: below 0xF000, and the system keeps the low four bits for itself.
     static constexpr UINT kMagnifierCommand = 0x0010;
     static constexpr UINT kHotkeyTakenLine = 0x0020;
+    static constexpr UINT kNoRecentLine = 0x0030;
+    static constexpr UINT kFirstFormatCommand = 0x0100;
+    static constexpr UINT kFirstRecentCommand = 0x0200;
+    static constexpr UINT kCommandStep = 0x0010;
 
-    WindowMenu(HWND window, bool hotkeyTaken);
+    WindowMenu(HWND window, ColourMenus& colours, bool hotkeyTaken);
 
     static bool IsMagnifierCommand(WPARAM command) { return (command & 0xFFF0) == kMagnifierCommand; }
     void CheckMagnifier(bool open);
 
+    // WM_INITMENUPOPUP: a colour submenu is built anew each time it opens.
+    void OnInitMenuPopup(HMENU popup);
+
+    // WM_MEASUREITEM and WM_DRAWITEM for the colour squares beside the recent colours; false
+    // for anything else.
+    bool OnMeasureItem(MEASUREITEMSTRUCT& item, int dpi) const;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) const;
+
+    // Runs a colour item's command; false for any other command.
+    bool RunColourCommand(WPARAM command);
+
 private:
+    void FillFormats();
+    void FillRecent();
+
     HMENU menu_ = nullptr;
+    HMENU formats_ = nullptr;
+    HMENU recent_ = nullptr;
+    ColourMenus& colours_;
 };
 
 }  // namespace tintavo::win32
