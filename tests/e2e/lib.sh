@@ -270,18 +270,10 @@ e2e_acquire_prefix() {
     fi
 }
 
-# The font that menus and captions fall back on for the characters their own font (Tahoma) lacks:
-# IPAPGothic of fonts-ipafont-gothic, as a registry value of type REG_MULTI_SZ in REGEDIT4's hex form.
-e2e_japanese_font_link() {
-    local bytes
-    bytes=$(printf '%s' 'ipagp.ttf,IPAPGothic' | od -An -v -tx1 | tr -s ' \n' ',')
-    printf 'hex(7):%s00,00' "${bytes#,}"
-}
-
 # Test settings of the prefix, then a fresh session so that they take effect:
 # Wine draws the frame and runs the move loop itself (there is no window manager), a crash
 # ends the process instead of waiting in a dialog, the DPI that Wine reports, and menus and
-# captions show Japanese through a linked font.
+# captions (Tahoma) fall back on IPAPGothic for Japanese: a REG_MULTI_SZ in REGEDIT4's hex form.
 e2e_prepare_prefix() {
     local dpi=${1:-96}
     local reg_file=$E2E_RUN_DIR/settings.reg
@@ -290,7 +282,7 @@ e2e_prepare_prefix() {
         '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' \
         '[HKEY_CURRENT_USER\Control Panel\Desktop]' "\"LogPixels\"=dword:$(printf '%08x' "$dpi")" '' \
         '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]' \
-        "\"Tahoma\"=$(e2e_japanese_font_link)" '' \
+        "\"Tahoma\"=hex(7):$(printf 'ipagp.ttf,IPAPGothic' | od -An -v -tx1 | tr -s ' \n' ',' | cut -c2-)00,00" '' \
         >"$reg_file"
     # Drive Z: of a new prefix is the Unix root.
     if ! e2e_unlocked timeout 60 wine regedit /S "Z:${reg_file//\//\\}" >>"$E2E_RUN_DIR/wine.log" 2>&1; then
@@ -541,16 +533,11 @@ e2e_no_menu() {
     ! probe menu-popup >/dev/null 2>&1
 }
 
-# e2e_window_menu [KEY...]: opens the picker's window menu with Alt+Space and presses the KEYs,
-# access keys of its items, one after another in the menu's own order.
+# e2e_window_menu [KEY...]: opens the picker's window menu with Alt+Space, then presses the
+# access keys of its items.
 e2e_window_menu() {
-    e2e_picker_to_front || return 1
-    xdotool key alt+space
-    wait_until 5 probe menu-popup >/dev/null || return 1
-    local key
-    for key in "$@"; do
-        xdotool key "$key"
-    done
+    e2e_picker_to_front && xdotool key alt+space && wait_until 5 probe menu-popup >/dev/null || return 1
+    (($# == 0)) || xdotool key "$@"
 }
 
 # e2e_screen_colours X Y WIDTH HEIGHT: prints the distinct colours of a screen area as #RRGGBB,

@@ -38,86 +38,80 @@ TEST(ColourFormats, NamesTheColourInEachFormatWithHalvesRoundedUp) {
 
 class ColourMenusTest : public PickerTest {
 protected:
-    // Samples the colour, then holds it with Enter as the window does.
-    void SampleAndHold(ColourValue colour) {
-        SampleAt(colour);
-        const ColourMenus::SamplingSwitch held(menus);
-        std::int16_t enter = 13;
-        form.Form_KeyPress(enter);
-    }
-    void SampleAt(ColourValue colour) {
-        if (!form.Capturing) PressEnter();
-        PointAt(10, 10, colour);
-        Tick();
-    }
+    // Enter, as the window passes it on.
     void PressEnter() {
         const ColourMenus::SamplingSwitch held(menus);
         std::int16_t enter = 13;
         form.Form_KeyPress(enter);
     }
+    void Sample(ColourValue colour) {
+        if (!form.Capturing) PressEnter();
+        PointAt(10, 10, colour);
+        Tick();
+    }
+    void CopyFormat(std::size_t format) {
+        menus.OfferFormats();
+        menus.CopyOffered(format);
+    }
     std::u16string Copied() { return platform.clipboard().Formats().at("CF_UNICODETEXT"); }
+    const std::vector<ColourValue>& Recent() const { return menus.Recent().NewestFirst(); }
 
     ColourMenus menus{form, platform.clipboard()};
 };
 
 TEST_F(ColourMenusTest, KeepsHeldAndCopiedColoursNewestFirstEachOnceAndAtMostTen) {
-    SampleAndHold(0x000001);
+    Sample(0x000001);
     PressEnter();
-    EXPECT_EQ(menus.Recent().NewestFirst(), std::vector<ColourValue>{0x000001}) << "resuming adds nothing";
-
-    SampleAt(0x000002);
+    PressEnter();
+    Sample(0x000002);
     form.Label5.Click.Raise();
-    menus.OfferFormats();
-    menus.CopyOffered(2);
+    CopyFormat(2);
     EXPECT_EQ(Copied(), u"hsl(0, 100%, 0%)");
     form.Text2.SetText(u"#00000A");
     form.Label5.Click.Raise();
-    EXPECT_EQ(menus.Recent().NewestFirst(), (std::vector<ColourValue>{0x0A0000, 0x000002, 0x000001}))
-        << "the label's copy names the colour of its code";
+    EXPECT_EQ(Recent(), (std::vector<ColourValue>{0x0A0000, 0x000002, 0x000001})) << "resuming adds nothing";
 
     form.Text2.SetText(u"not a code");
     form.Label5.Click.Raise();
     platform.clipboard().HoldOpenFor(1000);
-    SampleAt(0x000003);
-    menus.OfferFormats();
-    menus.CopyOffered(0);
-    platform.clipboard().HoldOpenFor(0);
-    EXPECT_EQ(menus.Recent().NewestFirst().size(), 3u) << "neither another text nor a failed copy is a colour";
+    CopyFormat(0);
+    EXPECT_EQ(Recent().size(), 3u) << "neither another text nor a failed copy is a colour";
 
-    for (ColourValue colour = 0x10; colour < 0x20; ++colour) SampleAndHold(colour);
-    SampleAndHold(0x17);
-    std::vector<ColourValue> expected{0x17, 0x1F, 0x1E, 0x1D, 0x1C, 0x1B, 0x1A, 0x19, 0x18, 0x16};
-    EXPECT_EQ(menus.Recent().NewestFirst(), expected) << "a repeat moves to the top; the oldest go";
+    platform.clipboard().HoldOpenFor(0);
+    for (ColourValue colour : {0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x17}) {
+        Sample(colour);
+        PressEnter();
+    }
+    EXPECT_EQ(Recent(), (std::vector<ColourValue>{0x17, 0x1A, 0x19, 0x18, 0x16, 0x15, 0x14, 0x13, 0x12, 0x11}))
+        << "a repeat moves to the top; the oldest go";
 }
 
 TEST_F(ColourMenusTest, AChoiceActsOnWhatTheMenuShowedWhenItOpened) {
-    SampleAndHold(0x563412);
-    SampleAndHold(0xFF901E);
-    SampleAt(0x000080);
-    const auto formats = menus.OfferFormats();
-    const auto recent = menus.OfferRecent();
-    SampleAt(0x00FF00);
+    for (ColourValue colour : {0x563412, 0xFF901E}) {
+        Sample(colour);
+        PressEnter();
+    }
+    Sample(0x000080);
+    menus.OfferFormats();
+    menus.OfferRecent();
+    Sample(0x00FF00);
     menus.CopyOffered(4);
-    EXPECT_EQ(Copied(), formats[4]);
     EXPECT_EQ(Copied(), u"0x00000080") << "the colour the swatch showed when the menu opened";
     EXPECT_TRUE(form.Capturing) << "copying changes nothing else";
 
     menus.ChooseOffered(1);
-    EXPECT_FALSE(form.Capturing);
     EXPECT_EQ(form.Label4.Caption(), kStatusHeld);
     EXPECT_EQ(Components(), (std::vector<std::u16string>{u"18", u"52", u"86"}));
     EXPECT_EQ(ScrollValues(), (std::vector<int>{18, 52, 86}));
     EXPECT_EQ(SwatchColour(), 0x563412);
     EXPECT_EQ(form.Text2.Text(), u"#123456");
-    EXPECT_EQ(menus.Recent().NewestFirst(), (std::vector<ColourValue>{0x000080, 0xFF901E, 0x563412}))
-        << "a choice is neither held nor copied";
+    EXPECT_EQ(Recent(), (std::vector<ColourValue>{0x000080, 0xFF901E, 0x563412})) << "neither held nor copied";
 
     form.Text2.SetText(u"typed over");
     menus.ChooseOffered(1);
     EXPECT_EQ(form.Text2.Text(), u"typed over") << "the same components, typed again, change nothing";
-    menus.ChooseOffered(5);
-    EXPECT_EQ(SwatchColour(), 0x563412) << "beyond the list nothing happens";
-    EXPECT_EQ(recent.size(), 2u);
+    menus.ChooseOffered(2);
+    EXPECT_EQ(SwatchColour(), 0x563412) << "beyond what was shown nothing happens";
 }
 
 }  // namespace
