@@ -68,9 +68,9 @@ std::u16string CopyAnnouncement(std::u16string_view code) {
 }
 
 bool SwatchValueWatch::Changed() {
-    std::u16string now = SwatchValue(form_);
+    const ColourValue now = SwatchColour(form_);
     if (now == last_) return false;
-    last_ = std::move(now);
+    last_ = now;
     return true;
 }
 

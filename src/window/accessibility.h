@@ -38,14 +38,15 @@ std::u16string CopyAnnouncement(std::u16string_view code);
 // goes out for a change and never for a tick that painted the same colour.
 class SwatchValueWatch {
 public:
-    explicit SwatchValueWatch(const Form1& form) : form_(form), last_(SwatchValue(form)) {}
+    explicit SwatchValueWatch(const Form1& form) : form_(form), last_(SwatchColour(form)) {}
 
     // True once for each change of the swatch's colour since the last call.
     bool Changed();
 
 private:
     const Form1& form_;
-    std::u16string last_;
+    // Compared as a colour, so that a steady tick builds no text.
+    ColourValue last_;
 };
 
 }  // namespace tintavo

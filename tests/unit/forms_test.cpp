@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
+#include "platform/conversions.h"
 #include "platform/forms/label.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/scroll_bar.h"
 #include "platform/forms/text_box.h"
+#include "platform/forms/view_batch.h"
 #include "picker_fixture.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/runtime_error.h"
@@ -161,6 +164,48 @@ TEST_F(PictureBoxTest, PaintPictureStretchesOnePixelOverTheWholeImage) {
     EXPECT_EQ(swatch.Point(0, 0), 0x00ABCDEF);
     EXPECT_EQ(swatch.Point(swatch.ScaleWidth() - 1, swatch.ScaleHeight() - 1), 0x00ABCDEF);
     EXPECT_EQ(swatch.Point(600, 720), 0x00ABCDEF);
+}
+
+TEST_F(PickerTest, InABatchTheEventsRunAsBeforeAndEachControlIsShownOnceWithItsFinalState) {
+    std::array<ShownTexts, 3> boxes;
+    std::array<ShownValues, 3> bars;
+    ShownTexts code;
+    for (int i = 0; i < 3; ++i) {
+        form.Text1[i].AttachView(&boxes[i]);
+        form.HScroll1[i].AttachView(&bars[i]);
+    }
+    form.Text2.AttachView(&code);
+    for (auto* views : {&boxes[0].shown, &boxes[1].shown, &boxes[2].shown, &code.shown}) views->clear();
+    for (ShownValues& bar : bars) bar.shown.clear();
+    std::vector<std::u16string> codes;
+    form.Text2.Change.Handle([&] { codes.push_back(form.Text2.Text()); });
+
+    PointAt(1, 1, 0x1E140A);
+    {
+        const ViewBatch batch;
+        Tick();
+        EXPECT_TRUE(code.shown.empty() && boxes[2].shown.empty() && bars[2].shown.empty()) << "shown only at the end";
+    }
+    EXPECT_EQ(codes, (std::vector<std::u16string>{u"#0A0000", u"#0A1400", u"#0A141E"})) << "the design's cascade";
+    EXPECT_EQ(code.shown, std::vector<std::u16string>{u"#0A141E"});
+    for (int i = 0; i < 3; ++i) {
+        const int component = 10 * (i + 1);
+        EXPECT_EQ(boxes[i].shown, std::vector<std::u16string>{IntegerToText(component)});
+        EXPECT_EQ(bars[i].shown, std::vector<int>{component});
+    }
+
+    {
+        const ViewBatch outer;
+        {
+            const ViewBatch inner;
+            form.Text1[1].Edited(u"07");
+        }
+        EXPECT_EQ(boxes[1].shown.size(), 1u) << "an inner batch leaves the showing to the outermost";
+    }
+    EXPECT_EQ(boxes[1].shown.back(), u"7") << "the typed 07 is rewritten once";
+    EXPECT_EQ(bars[1].shown.back(), 7);
+    EXPECT_EQ(code.shown.back(), u"#0A071E");
+    EXPECT_EQ(code.shown.size(), 2u);
 }
 
 }  // namespace

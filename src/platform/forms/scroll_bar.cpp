@@ -12,7 +12,7 @@ void ScrollBar::SetValue(int value) {
     if (value < range_.min || value > range_.max) throw RuntimeError(RuntimeError::kInvalidPropertyValue);
     if (value == value_) return;
     value_ = static_cast<std::int16_t>(value);
-    if (view_) view_->ShowValue(value_);
+    ViewBatch::Show(*this);
     Change.Raise();
 }
 
@@ -24,16 +24,24 @@ void ScrollBar::Scroll(ScrollRequest request, int thumbPosition) {
     case ScrollRequest::kPageRight: SetValue(Clamp(value_ + range_.largeChange)); return;
     case ScrollRequest::kToMin: SetValue(range_.min); return;
     case ScrollRequest::kToMax: SetValue(range_.max); return;
-    case ScrollRequest::kThumbTrack:
-        if (view_) view_->ShowValue(Clamp(thumbPosition));
-        return;
+    case ScrollRequest::kThumbTrack: ShowNow(Clamp(thumbPosition)); return;
     case ScrollRequest::kThumbRelease: SetValue(Clamp(thumbPosition)); return;
     }
 }
 
+void ScrollBar::ShowPending() {
+    if (shown_ != value_) ShowNow(value_);
+}
+
+void ScrollBar::ShowNow(int value) {
+    if (!view_) return;
+    shown_ = value;
+    view_->ShowValue(value);
+}
+
 void ScrollBar::AttachView(View* view) {
     view_ = view;
-    if (view_) view_->ShowValue(value_);
+    ShowNow(value_);
 }
 
 }  // namespace tintavo

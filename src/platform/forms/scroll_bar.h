@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/forms/events.h"
+#include "platform/forms/view_batch.h"
 
 namespace tintavo {
 
@@ -20,8 +21,8 @@ enum class ScrollRequest {
 
 // A horizontal scroll bar with an integer value in Min..Max. Writing the current value raises
 // nothing; a new value runs Change inside the write; a value outside Min..Max is a run-time
-// error and leaves the value as it was.
-class ScrollBar {
+// error and leaves the value as it was. The control is shown the value as a ViewBatch allows.
+class ScrollBar : private DeferredView {
 public:
     class View {
     public:
@@ -36,7 +37,8 @@ public:
         std::int16_t largeChange = 1;
     };
 
-    explicit ScrollBar(Range range) : range_(range), value_(range.min) {}
+    explicit ScrollBar(Range range) : range_(range), value_(range.min), shown_(range.min) {}
+    ~ScrollBar() { ViewBatch::Forget(*this); }
     ScrollBar(const ScrollBar&) = delete;
     ScrollBar& operator=(const ScrollBar&) = delete;
 
@@ -54,9 +56,13 @@ public:
 
 private:
     int Clamp(int value) const;
+    void ShowPending() override;
+    void ShowNow(int value);
 
     Range range_;
     std::int16_t value_;
+    // Where the control's thumb stands.
+    int shown_;
     View* view_ = nullptr;
 };
 

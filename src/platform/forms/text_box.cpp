@@ -10,17 +10,26 @@ bool TextBox::Store(std::u16string& text) {
 
 void TextBox::SetText(std::u16string text) {
     if (!Store(text)) return;
-    if (view_) view_->ShowText(text_);
+    ViewBatch::Show(*this);
     Change.Raise();
 }
 
 void TextBox::Edited(std::u16string text) {
+    shown_ = text;
     if (Store(text)) Change.Raise();
+}
+
+void TextBox::ShowPending() {
+    if (!view_ || shown_ == text_) return;
+    shown_ = text_;
+    view_->ShowText(text_);
 }
 
 void TextBox::AttachView(View* view) {
     view_ = view;
-    if (view_) view_->ShowText(text_);
+    if (!view_) return;
+    shown_ = text_;
+    view_->ShowText(text_);
 }
 
 }  // namespace tintavo

@@ -3,13 +3,15 @@
 #include <string>
 
 #include "platform/forms/events.h"
+#include "platform/forms/view_batch.h"
 
 namespace tintavo {
 
 // A single-line text box. The text is the model; the control on screen shows it.
 // Writing the text it already holds raises nothing; a changed text runs Change inside the
-// write, so handlers can rely on the cascade having finished when the write returns.
-class TextBox {
+// write, so handlers can rely on the cascade having finished when the write returns. The
+// control is shown the text as a ViewBatch allows.
+class TextBox : private DeferredView {
 public:
     class View {
     public:
@@ -18,6 +20,7 @@ public:
     };
 
     explicit TextBox(std::u16string text = {}) : text_(std::move(text)) {}
+    ~TextBox() { ViewBatch::Forget(*this); }
     TextBox(const TextBox&) = delete;
     TextBox& operator=(const TextBox&) = delete;
 
@@ -35,8 +38,11 @@ public:
 
 private:
     bool Store(std::u16string& text);
+    void ShowPending() override;
 
     std::u16string text_;
+    // What the control shows.
+    std::u16string shown_;
     View* view_ = nullptr;
 };
 

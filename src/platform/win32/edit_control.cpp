@@ -1,6 +1,5 @@
 #include "platform/win32/edit_control.h"
 
-
 namespace tintavo::win32 {
 
 EditControl::EditControl(HWND parent, int id, TextBox& model, DWORD extendedStyle)
@@ -9,9 +8,10 @@ EditControl::EditControl(HWND parent, int id, TextBox& model, DWORD extendedStyl
 }
 
 void EditControl::ShowText(const std::u16string& text) {
-    // SetWindowText sends EN_CHANGE at once; the model already holds the text, so that
-    // notification changes nothing.
+    // SetWindowText sends EN_CHANGE at once.
+    writing_ = true;
     ::SetWindowTextW(hwnd(), ToWide(text).c_str());
+    writing_ = false;
     // Where the user is typing, the caret stays behind the text rather than jumping to its start.
     if (::GetFocus() == hwnd()) ::SendMessageW(hwnd(), EM_SETSEL, text.size(), text.size());
 }

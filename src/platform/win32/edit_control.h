@@ -12,13 +12,17 @@ public:
     EditControl(HWND parent, int id, TextBox& model, DWORD extendedStyle);
     ~EditControl() override { model_.AttachView(nullptr); }
 
-    // EN_CHANGE: the user typed, pasted or deleted.
-    void OnChange() { model_.Edited(WindowText(hwnd())); }
+    // EN_CHANGE: the user typed, pasted or deleted. The one that our own write sends brings
+    // nothing new: the model already holds that text.
+    void OnChange() {
+        if (!writing_) model_.Edited(WindowText(hwnd()));
+    }
 
 private:
     void ShowText(const std::u16string& text) override;
 
     TextBox& model_;
+    bool writing_ = false;
 };
 
 }  // namespace tintavo::win32

@@ -26,6 +26,10 @@ void ScrollBarControl::OnScroll(WORD code) {
     }
 }
 
-void ScrollBarControl::ShowValue(int value) { ::SetScrollPos(hwnd(), SB_CTL, value, TRUE); }
+void ScrollBarControl::ShowValue(int value) {
+    // Drawn with the window's next paint, together with whatever else the message changed.
+    ::SetScrollPos(hwnd(), SB_CTL, value, FALSE);
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
 
 }  // namespace tintavo::win32

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/forms/view_batch.h"
 #include "platform/win32/edit_control.h"
 #include "platform/win32/fatal_error.h"
 #include "platform/win32/label_control.h"
@@ -97,6 +98,15 @@ struct FormWindow::Children {
     LabelControl label4;
     EditControl text2;
     LabelControl label5;
+};
+
+// Brackets the handling of a message that may change the controls: their windows are written
+// once, as the handlers leave them, and then a screen reader hears of a new swatch colour.
+struct FormWindow::ChangeScope {
+    explicit ChangeScope(FormAccessibility& accessibility) noexcept : swatch(accessibility) {}
+
+    FormAccessibility::SwatchChange swatch;
+    ViewBatch writes;
 };
 
 FormWindow::FormWindow(Win32Platform& platform) : platform_(platform), recording_(platform) {}
@@ -248,7 +258,7 @@ void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
         return;
     }
     if (HIWORD(wParam) != EN_CHANGE) return;
-    const FormAccessibility::SwatchChange change(*accessibility_);
+    const ChangeScope scope(*accessibility_);
     const HWND sender = reinterpret_cast<HWND>(lParam);
     for (EditControl& box : children_->text1) {
         if (box.hwnd() == sender) box.OnChange();
@@ -257,7 +267,7 @@ void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void FormWindow::OnHorizontalScroll(WPARAM wParam, LPARAM lParam) {
-    const FormAccessibility::SwatchChange change(*accessibility_);
+    const ChangeScope scope(*accessibility_);
     for (ScrollBarControl& bar : children_->hscroll1) {
         if (bar.hwnd() == reinterpret_cast<HWND>(lParam)) bar.OnScroll(LOWORD(wParam));
     }
@@ -275,7 +285,7 @@ void FormWindow::OnActivate(WPARAM wParam) {
 
 void FormWindow::OnTimer(WPARAM id) {
     if (id != kTimerId) return;
-    const FormAccessibility::SwatchChange change(*accessibility_);
+    const ChangeScope scope(*accessibility_);
     form_->Timer1.Tick.Raise();
     if (magnifier_) magnifier_->AfterTick(form_->Capturing, recording_.LastCursor());
 }
@@ -290,7 +300,7 @@ bool FormWindow::OnMenuCommand(WPARAM command) {
         ToggleMagnifier();
         return true;
     }
-    const FormAccessibility::SwatchChange change(*accessibility_);
+    const ChangeScope scope(*accessibility_);
     return windowMenu_->RunColourCommand(command);
 }
 

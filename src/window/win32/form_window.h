@@ -37,6 +37,7 @@ public:
 
 private:
     struct Children;
+    struct ChangeScope;
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
