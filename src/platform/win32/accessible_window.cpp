@@ -239,6 +239,7 @@ LRESULT CALLBACK AccessibleWindow::SubclassProc(HWND window, UINT message, WPARA
 
 LRESULT AccessibleWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
     if (!object_) {
+        EnterComApartmentOnce();
         unique_com_ptr<IAccessible> standard;
         if (FAILED(::CreateStdAccessibleObject(window_, OBJID_CLIENT, IID_IAccessible, standard.put_void()))) {
             return ::DefSubclassProc(window_, WM_GETOBJECT, wParam, lParam);

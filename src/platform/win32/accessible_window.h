@@ -34,7 +34,8 @@ class OverridingAccessible;
 // answered, through a subclass, with one object that wraps the window's standard object and
 // lets the overrides replace its answers about the window itself; other object ids get the
 // default answer. Once this is destroyed, the object answers every client that still holds it
-// with RPC_E_DISCONNECTED. The thread must be a COM single-threaded apartment.
+// with RPC_E_DISCONNECTED. The first request enters the thread into a COM single-threaded
+// apartment, so that calls from other processes arrive through its message loop.
 class AccessibleWindow {
 public:
     AccessibleWindow(HWND window, AccessibleOverrides& overrides);

@@ -95,6 +95,11 @@ private:
     bool initialized_;
 };
 
+// Enters this thread into COM as a single-threaded apartment the first time something needs it,
+// and leaves it when the program ends: only screen readers' requests and their announcements
+// use COM, so a program that no reader talks to never starts it.
+inline void EnterComApartmentOnce() { static const unique_com_apartment apartment; }
+
 // A window's device context, given back to that window.
 class unique_hdc_window {
 public:

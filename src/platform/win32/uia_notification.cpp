@@ -19,6 +19,7 @@ Function Lookup(HMODULE module, const char* name) {
 
 void UiaNotification::Load() {
     loaded_ = true;
+    EnterComApartmentOnce();
     module_.reset(::LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
     if (!module_) return;
     // UI Automation keeps threads and objects of its own once used: the library stays loaded

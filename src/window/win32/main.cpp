@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include "platform/win32/fatal_error.h"
-#include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
 #include "window/win32/form_window.h"
 
@@ -9,7 +8,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // The manifest declares per-monitor awareness; this covers a loader that ignored it.
     ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     try {
-        const tintavo::win32::unique_com_apartment com;
         tintavo::win32::Win32Platform platform;
         tintavo::win32::FormWindow window(platform);
         window.Create(instance);
