@@ -38,10 +38,10 @@ bench_reference_title_is() {
     [[ $(window_query title "$BENCH_REFERENCE_CLASS") == "$1"* ]]
 }
 
-# Starts the reference picker (wine execs into it, so $! is its PID) and waits until its title
-# shows the code of its first pixel.
+# Starts the reference picker (wine execs into it, so $! is its PID), with its arguments if any,
+# and waits until its title shows the code of its first pixel.
 bench_start_reference() {
-    wine "$BENCH_REFERENCE_EXE" >>"$E2E_RUN_DIR/reference.log" 2>&1 &
+    wine "$BENCH_REFERENCE_EXE" "$@" >>"$E2E_RUN_DIR/reference.log" 2>&1 &
     BENCH_REFERENCE_PID=$!
     if ! wait_until 30 bench_reference_title_is "#"; then
         e2e_abort "the reference picker showed no colour within 30 s"

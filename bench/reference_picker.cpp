@@ -1,7 +1,8 @@
 // The reference the benchmark holds the picker against: a window whose 100 ms timer reads
 // the pixel under the cursor and does nothing else. Enter holds and resumes the sampling,
 // as in the picker. The title turns into the colour code of the first pixel read after a
-// start or a resume, and into "held" on a hold, so that another process can tell.
+// start or a resume, and into "held" on a hold, so that another process can tell. Started
+// with "box", it also has a focused number box like the picker's, whose caret blinks.
 #include <windows.h>
 
 #include <cwchar>
@@ -22,6 +23,7 @@ struct Picker {
     tintavo::bench::ScreenPixel pixel;
     bool sampling = true;
     bool announced = false;
+    HWND box = nullptr;
 };
 
 void OnTimer(HWND window, Picker& picker) {
@@ -57,6 +59,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         if (wParam != VK_RETURN) break;
         OnEnter(window, *picker);
         return 0;
+    case WM_SETFOCUS:
+        if (picker->box) ::SetFocus(picker->box);
+        return 0;
     case WM_DESTROY:
         ::KillTimer(window, kTimerId);
         ::PostQuitMessage(0);
@@ -68,7 +73,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     Picker picker;
     WNDCLASSEXW windowClass{};
@@ -86,11 +91,20 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                           CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                                           nullptr, nullptr, instance, &picker);
     if (!window) return 1;
+    if (std::wcscmp(commandLine, L"box") == 0) {
+        // The picker's red number box: 41 x 18 pixels at 96, 40.
+        picker.box = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"0", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 96,
+                                       40, 41, 18, window, nullptr, instance, nullptr);
+    }
     ::ShowWindow(window, SW_SHOW);
     ::SetTimer(window, kTimerId, kIntervalMs, nullptr);
 
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Enter reaches the window whichever of its windows has the focus, as in the picker.
+        if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && message.hwnd == picker.box) {
+            message.hwnd = window;
+        }
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }

@@ -6,7 +6,8 @@
 #      Wine's default theme and once with the theme turned off;
 #   2. CPU time over 30 s of sampling and 30 s held, with the colour under the pointer
 #      changing every second and steady, and steady with the magnifier open (its own read and
-#      what it adds to a steady tick are part of 1.);
+#      what it adds to a steady tick are part of 1.), in two interleaved rounds; held, also
+#      against the reference with a focused number box;
 #   3. the time from launch to the first colour shown.
 # Prints the figures as it goes and a summary at the end; the raw output is kept in
 # build/windows/e2e/bench/. Usage: bash bench/run.sh
@@ -108,7 +109,7 @@ measure() {
 
 # The reference picker: started, parked beside its window; held with Enter over its window.
 start_reference() {
-    bench_start_reference
+    bench_start_reference "$@"
     read -r ref_left ref_top ref_right ref_bottom <<<"$(window_query rect "$BENCH_REFERENCE_CLASS")"
     park_pointer_outside "$ref_left" "$ref_top" "$ref_right" "$ref_bottom"
 }
@@ -128,55 +129,68 @@ measure_held() {
     bench_stop_alternating_root
 }
 
-section "2. CPU time over ${kCpuSeconds} s: the reference picker, tintavo.exe, the reference held again"
+# Each program is measured in two rounds, reference, tintavo, reference, tintavo, so that one
+# disturbed interval cannot decide a ratio; the summary gives the mean and how far the rounds
+# lie apart.
+reference_round() {
+    local round=$1
+    start_reference
+    bench_start_alternating_root
+    sleep 1
+    measure "reference_changing@$round" "$BENCH_REFERENCE_PID"
+    bench_stop_alternating_root
+    sleep 1
+    measure "reference_steady@$round" "$BENCH_REFERENCE_PID"
+    hold_reference
+    measure_held "reference_held@$round" "$BENCH_REFERENCE_PID"
+    bench_stop_reference
+    # The anchor of the held picker: the same window with a focused number box, whose caret
+    # blinks as the picker's does.
+    start_reference box
+    hold_reference
+    measure_held "reference_box_held@$round" "$BENCH_REFERENCE_PID"
+    bench_stop_reference
+}
+
+tintavo_round() {
+    local round=$1
+    e2e_start_tintavo
+    line=$(probe window) || e2e_abort "the probe finds no window"
+    e2e_split_tabs "$line"
+    frame_x=${E2E_FIELDS[4]} frame_y=${E2E_FIELDS[5]} frame_w=${E2E_FIELDS[7]} frame_h=${E2E_FIELDS[8]}
+    client_x=${E2E_FIELDS[9]} client_y=${E2E_FIELDS[10]}
+    park_pointer_outside "$frame_x" "$frame_y" $((frame_x + frame_w)) $((frame_y + frame_h))
+    bench_start_alternating_root
+    wait_until 10 tintavo_code_in "${BENCH_CHANGING_COLOURS[@]}" || e2e_abort "tintavo.exe does not sample the root colour"
+    sleep 1
+    measure "tintavo_changing@$round" "$E2E_TINTAVO_PID"
+    bench_stop_alternating_root
+    wait_until 10 tintavo_code_in "$BENCH_STEADY_COLOUR" || e2e_abort "tintavo.exe does not sample the steady colour"
+    sleep 1
+    measure "tintavo_steady@$round" "$E2E_TINTAVO_PID"
+    if ! { toggle_magnifier && wait_until 10 magnifier_open; }; then
+        e2e_abort "the magnifier did not open"
+    fi
+    sleep 1
+    measure "tintavo_steady_magnifier@$round" "$E2E_TINTAVO_PID"
+    if ! { toggle_magnifier && wait_until 10 magnifier_closed; }; then
+        e2e_abort "the magnifier did not close"
+    fi
+    # Keys go to the window under the pointer: the banner, on the form's own surface.
+    e2e_pointer_to $((client_x + 100)) $((client_y + 16))
+    xdotool key Return
+    wait_until 10 tintavo_held || e2e_abort "Enter did not hold the sampling of tintavo.exe"
+    e2e_pointer_to "$park_x" "$park_y"
+    measure_held "tintavo_held@$round" "$E2E_TINTAVO_PID"
+    e2e_stop_tintavo
+}
+
+section "2. CPU time over ${kCpuSeconds} s, in two rounds of the reference picker and tintavo.exe"
 echo "  (the root colour changes every second where the pointer rests; steady: it stays $BENCH_STEADY_COLOUR)"
-start_reference
-bench_start_alternating_root
-sleep 1
-measure reference_changing "$BENCH_REFERENCE_PID"
-bench_stop_alternating_root
-sleep 1
-measure reference_steady "$BENCH_REFERENCE_PID"
-hold_reference
-measure_held reference_held "$BENCH_REFERENCE_PID"
-bench_stop_reference
-
-e2e_start_tintavo
-line=$(probe window) || e2e_abort "the probe finds no window"
-e2e_split_tabs "$line"
-frame_x=${E2E_FIELDS[4]} frame_y=${E2E_FIELDS[5]} frame_w=${E2E_FIELDS[7]} frame_h=${E2E_FIELDS[8]}
-client_x=${E2E_FIELDS[9]} client_y=${E2E_FIELDS[10]}
-park_pointer_outside "$frame_x" "$frame_y" $((frame_x + frame_w)) $((frame_y + frame_h))
-bench_start_alternating_root
-wait_until 10 tintavo_code_in "${BENCH_CHANGING_COLOURS[@]}" || e2e_abort "tintavo.exe does not sample the root colour"
-sleep 1
-measure tintavo_changing "$E2E_TINTAVO_PID"
-bench_stop_alternating_root
-wait_until 10 tintavo_code_in "$BENCH_STEADY_COLOUR" || e2e_abort "tintavo.exe does not sample the steady colour"
-sleep 1
-measure tintavo_steady "$E2E_TINTAVO_PID"
-if ! { toggle_magnifier && wait_until 10 magnifier_open; }; then
-    e2e_abort "the magnifier did not open"
-fi
-sleep 1
-measure tintavo_steady_magnifier "$E2E_TINTAVO_PID"
-if ! { toggle_magnifier && wait_until 10 magnifier_closed; }; then
-    e2e_abort "the magnifier did not close"
-fi
-# Keys go to the window under the pointer: the banner, on the form's own surface.
-e2e_pointer_to $((client_x + 100)) $((client_y + 16))
-xdotool key Return
-wait_until 10 tintavo_held || e2e_abort "Enter did not hold the sampling of tintavo.exe"
-e2e_pointer_to "$park_x" "$park_y"
-measure_held tintavo_held "$E2E_TINTAVO_PID"
-e2e_stop_tintavo
-
-# Idle figures drift with whatever else the machine does; a second reference interval after
-# tintavo's shows how far.
-start_reference
-hold_reference
-measure_held reference_held_again "$BENCH_REFERENCE_PID"
-bench_stop_reference
+reference_round 1
+tintavo_round 1
+reference_round 2
+tintavo_round 2
 
 # --- 3. Start-up
 section "3. From launch to the first colour shown, ${kStartupRuns} runs each (ms)"

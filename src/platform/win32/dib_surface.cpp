@@ -42,6 +42,20 @@ bool DibSurface::StretchFrom(const ImageSurface& source, PixelRect destination, 
     if (!bits_) return false;
     const std::size_t count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
     ::GdiFlush();
+    // One pixel over the whole image, as each sampling tick does: a fill, which on a steady
+    // colour finds every pixel as it is and leaves it.
+    if (from.x == 0 && from.y == 0 && from.width == 1 && from.height == 1 && source.Width() == 1 &&
+        source.Height() == 1 && destination.x == 0 && destination.y == 0 && destination.width == width_ &&
+        destination.height == height_) {
+        const ColourValue colour = source.PixelAt(0, 0);
+        const std::uint32_t bgra = static_cast<std::uint32_t>(GetBValue(colour) | GetGValue(colour) << 8 |
+                                                              GetRValue(colour) << 16);
+        if (std::all_of(bits_, bits_ + count, [bgra](std::uint32_t pixel) { return (pixel & 0xFFFFFF) == bgra; })) {
+            return false;
+        }
+        std::fill(bits_, bits_ + count, bgra);
+        return true;
+    }
     before_.assign(bits_, bits_ + count);
     const HDC sourceDc = reinterpret_cast<HDC>(source.Dc());
     ::SetStretchBltMode(dc_.get(), COLORONCOLOR);
