@@ -24,6 +24,11 @@ HBITMAP CreateTopDownDib(int width, int height, std::uint32_t*& bits) {
     return bitmap;
 }
 
+// A colour as a pixel of the DIB holds it.
+std::uint32_t Bgra(COLORREF colour) {
+    return static_cast<std::uint32_t>(GetBValue(colour) | GetGValue(colour) << 8 | GetRValue(colour) << 16);
+}
+
 }  // namespace
 
 DibSurface::DibSurface(int width, int height)
@@ -33,9 +38,11 @@ DibSurface::DibSurface(int width, int height)
 }
 
 void DibSurface::Fill(ColourValue colour) {
-    unique_hbrush brush(::CreateSolidBrush(ResolveColour(colour)));
-    const RECT all{0, 0, width_, height_};
-    ::FillRect(dc_.get(), &all, brush.get());
+    if (!bits_) return;
+    // Straight into the pixels: the swatch is filled several times while a new colour arrives.
+    ::GdiFlush();
+    std::fill(bits_, bits_ + static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
+              Bgra(ResolveColour(colour)));
 }
 
 bool DibSurface::StretchFrom(const ImageSurface& source, PixelRect destination, PixelRect from) {
@@ -47,9 +54,7 @@ bool DibSurface::StretchFrom(const ImageSurface& source, PixelRect destination, 
     if (from.x == 0 && from.y == 0 && from.width == 1 && from.height == 1 && source.Width() == 1 &&
         source.Height() == 1 && destination.x == 0 && destination.y == 0 && destination.width == width_ &&
         destination.height == height_) {
-        const ColourValue colour = source.PixelAt(0, 0);
-        const std::uint32_t bgra = static_cast<std::uint32_t>(GetBValue(colour) | GetGValue(colour) << 8 |
-                                                              GetRValue(colour) << 16);
+        const std::uint32_t bgra = Bgra(static_cast<COLORREF>(source.PixelAt(0, 0)));
         if (std::all_of(bits_, bits_ + count, [bgra](std::uint32_t pixel) { return (pixel & 0xFFFFFF) == bgra; })) {
             return false;
         }
