@@ -121,8 +121,7 @@ void FormWindow::Create(HINSTANCE instance) {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &FormWindow::WindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadAppIcon(instance, SM_CXICON, USER_DEFAULT_SCREEN_DPI);
-    windowClass.hIconSm = LoadAppIcon(instance, SM_CXSMICON, USER_DEFAULT_SCREEN_DPI);
+    // No class icons: the window's own, loaded once for its DPI, are set before it is shown.
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
     ::RegisterClassExW(&windowClass);
