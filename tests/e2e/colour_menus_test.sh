@@ -9,10 +9,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 e2e_init colour_menus "$@"
 
-x_clipboard() {
-    timeout 5 xclip -o -selection clipboard
-}
-
 show_and_sample() {
     xsetroot -solid "$1"
     assert_eventually_eq "the picker samples $1" 5 "$1" probe text 1013
@@ -24,7 +20,7 @@ check_formats() {
     show_and_sample "#1E90FF"
     for i in "${!texts[@]}"; do
         e2e_window_menu f $((i + 1)) || e2e_fail "Alt+Space opens the window menu"
-        assert_eventually_eq "format $((i + 1)): X programs read '${texts[i]}'" 5 "${texts[i]}" x_clipboard
+        assert_eventually_eq "format $((i + 1)): X programs read '${texts[i]}'" 5 "${texts[i]}" timeout 5 xclip -o -selection clipboard
         assert_eq "format $((i + 1)): Windows programs read it too" "${texts[i]}" "$(probe clipboard)"
     done
     assert_eq "copying leaves the sampling on" "$E2E_STATUS_SAMPLING" "$(probe text 1012)"
