@@ -27,9 +27,7 @@ void ScrollBarControl::OnScroll(WORD code) {
 }
 
 void ScrollBarControl::ShowValue(int value) {
-    // Drawn with the window's next paint, together with whatever else the message changed.
-    ::SetScrollPos(hwnd(), SB_CTL, value, FALSE);
-    ::InvalidateRect(hwnd(), nullptr, FALSE);
+    ::SetScrollPos(hwnd(), SB_CTL, value, TRUE);
 }
 
 }  // namespace tintavo::win32
