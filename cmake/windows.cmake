@@ -22,6 +22,7 @@ add_library(tintavo_win32 STATIC
     src/platform/win32/edit_control.cpp
     src/platform/win32/fatal_error.cpp
     src/platform/win32/label_control.cpp
+    src/platform/win32/ole_functions.cpp
     src/platform/win32/picture_control.cpp
     src/platform/win32/scroll_bar_control.cpp
     src/platform/win32/uia_notification.cpp
@@ -29,8 +30,9 @@ add_library(tintavo_win32 STATIC
     src/platform/win32/win32_platform.cpp
     src/platform/win32/win32_windows_api.cpp
 )
-# oleacc, ole32, oleaut32 and comctl32 serve the screen readers; all are Windows' own.
-target_link_libraries(tintavo_win32 PUBLIC tintavo_platform user32 gdi32 comctl32 oleacc ole32 oleaut32 uuid)
+# comctl32 serves the screen readers' subclasses; oleacc, ole32 and oleaut32 are loaded only
+# when a screen reader first asks (ole_functions.cpp). All are Windows' own.
+target_link_libraries(tintavo_win32 PUBLIC tintavo_platform user32 gdi32 comctl32 uuid)
 
 # The picker's Win32 windows: Form1's controls at their design places, its fonts and resources,
 # its window menu, the magnifier, and what screen readers learn of the picker.
@@ -70,7 +72,7 @@ endforeach()
 # The accessible object of the Win32 backend in a process of its own; the soak helper counts the
 # picker's resources for the leak check.
 add_executable(accessible_window_test tests/e2e/accessible_window_test.cpp)
-target_link_libraries(accessible_window_test PRIVATE tintavo_win32)
+target_link_libraries(accessible_window_test PRIVATE tintavo_win32 oleacc)
 target_link_options(accessible_window_test PRIVATE ${TINTAVO_CONSOLE_LINK_FLAGS})
 
 add_test(NAME e2e_accessibility

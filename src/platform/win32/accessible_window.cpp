@@ -33,7 +33,7 @@ HRESULT AnswerText(const std::wstring& text, BSTR* answer) {
     if (!answer) return E_INVALIDARG;
     *answer = nullptr;
     if (text.empty()) return S_FALSE;
-    *answer = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *answer = ole::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return *answer ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -90,7 +90,7 @@ public:
         unique_com_ptr<ITypeInfo> info;
         const HRESULT found = standard_->GetTypeInfo(0, locale, info.put());
         if (FAILED(found)) return found;
-        return ::DispInvoke(static_cast<IAccessible*>(this), info.get(), member, flags, parameters, result, exception,
+        return ole::DispInvoke(static_cast<IAccessible*>(this), info.get(), member, flags, parameters, result, exception,
                             argumentError);
     }
 
@@ -220,7 +220,7 @@ AccessibleWindow::~AccessibleWindow() {
     if (!object_) return;
     object_->Disconnect();
     // Drops the references that other processes hold through COM, which then get an error.
-    ::CoDisconnectObject(static_cast<IAccessible*>(object_.get()), 0);
+    ole::CoDisconnectObject(static_cast<IAccessible*>(object_.get()), 0);
 }
 
 void AccessibleWindow::Notify(DWORD event) const {
@@ -241,12 +241,12 @@ LRESULT AccessibleWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
     if (!object_) {
         EnterComApartmentOnce();
         unique_com_ptr<IAccessible> standard;
-        if (FAILED(::CreateStdAccessibleObject(window_, OBJID_CLIENT, IID_IAccessible, standard.put_void()))) {
+        if (FAILED(ole::CreateStdAccessibleObject(window_, OBJID_CLIENT, IID_IAccessible, standard.put_void()))) {
             return ::DefSubclassProc(window_, WM_GETOBJECT, wParam, lParam);
         }
         object_.reset(new OverridingAccessible(window_, std::move(standard), overrides_));
     }
-    return ::LresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(object_.get()));
+    return ole::LresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(object_.get()));
 }
 
 }  // namespace tintavo::win32

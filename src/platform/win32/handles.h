@@ -4,6 +4,8 @@
 #include <objbase.h>
 #include <oleauto.h>
 
+#include "platform/win32/ole_functions.h"
+
 #include <utility>
 
 namespace tintavo::win32 {
@@ -43,7 +45,7 @@ using unique_hfont = UniqueHandle<HFONT, &::DeleteObject>;
 using unique_hbrush = UniqueHandle<HBRUSH, &::DeleteObject>;
 using unique_hicon = UniqueHandle<HICON, &::DestroyIcon>;
 using unique_hmodule = UniqueHandle<HMODULE, &::FreeLibrary>;
-using unique_bstr = UniqueHandle<BSTR, &::SysFreeString>;
+using unique_bstr = UniqueHandle<BSTR, &ole::SysFreeString>;
 
 // One reference to a COM object, released when done.
 template <typename Interface>
@@ -84,9 +86,9 @@ private:
 class unique_com_apartment {
 public:
     unique_com_apartment() noexcept
-        : initialized_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+        : initialized_(SUCCEEDED(ole::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
     ~unique_com_apartment() {
-        if (initialized_) ::CoUninitialize();
+        if (initialized_) ole::CoUninitialize();
     }
     unique_com_apartment(const unique_com_apartment&) = delete;
     unique_com_apartment& operator=(const unique_com_apartment&) = delete;

@@ -35,8 +35,8 @@ bool UiaNotification::Raise(HWND element, const std::wstring& text, const std::w
     if (!hostProviderFromHwnd_ || !raiseNotificationEvent_) return false;
     unique_com_ptr<IRawElementProviderSimple> provider;
     if (FAILED(hostProviderFromHwnd_(element, provider.put()))) return false;
-    const unique_bstr displayed(::SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
-    const unique_bstr activity(::SysAllocStringLen(activityId.data(), static_cast<UINT>(activityId.size())));
+    const unique_bstr displayed(ole::SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
+    const unique_bstr activity(ole::SysAllocStringLen(activityId.data(), static_cast<UINT>(activityId.size())));
     if (!displayed || !activity) return false;
     return SUCCEEDED(raiseNotificationEvent_(provider.get(), kActionCompleted, kImportantMostRecent, displayed.get(),
                                              activity.get()));
