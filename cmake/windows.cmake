@@ -30,9 +30,9 @@ add_library(tintavo_win32 STATIC
     src/platform/win32/win32_platform.cpp
     src/platform/win32/win32_windows_api.cpp
 )
-# comctl32 serves the screen readers' subclasses; oleacc, ole32 and oleaut32 are loaded only
-# when a screen reader first asks (ole_functions.cpp). All are Windows' own.
-target_link_libraries(tintavo_win32 PUBLIC tintavo_platform user32 gdi32 comctl32 uuid)
+# oleacc, ole32 and oleaut32 are loaded only when a screen reader first asks
+# (ole_functions.cpp); comctl32 comes with the manifest's common controls. All are Windows' own.
+target_link_libraries(tintavo_win32 PUBLIC tintavo_platform user32 gdi32 uuid)
 
 # The picker's Win32 windows: Form1's controls at their design places, its fonts and resources,
 # its window menu, the magnifier, and what screen readers learn of the picker.

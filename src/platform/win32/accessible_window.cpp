@@ -1,19 +1,37 @@
 #include "platform/win32/accessible_window.h"
 
-#include <commctrl.h>
 // Defines IID_IAccessible here: mingw-w64's import library of oleacc holds no data for it.
 #include <initguid.h>
 #include <oleacc.h>
 #include <oleidl.h>
 
+#include <algorithm>
 #include <new>
+#include <vector>
 
 #include "platform/win32/fatal_error.h"
 
 namespace tintavo::win32 {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0xA11;
+// The windows whose procedure this one stands in front of, found without a window property:
+// under Wine each GetProp, which a comctl32 subclass makes for every message, asks the server.
+// An entry lives as long as its window; its object may go first.
+struct ServedWindow {
+    HWND window;
+    WNDPROC original;
+    AccessibleWindow* object;
+};
+
+std::vector<ServedWindow>& ServedWindows() {
+    static std::vector<ServedWindow> served;  // the window thread is the only one
+    return served;
+}
+
+std::vector<ServedWindow>::iterator FindServed(HWND window) {
+    std::vector<ServedWindow>& served = ServedWindows();
+    return std::find_if(served.begin(), served.end(), [&](const ServedWindow& entry) { return entry.window == window; });
+}
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
@@ -211,12 +229,24 @@ private:
 };
 
 AccessibleWindow::AccessibleWindow(HWND window, AccessibleOverrides& overrides)
-    : window_(window), overrides_(overrides) {
-    ::SetWindowSubclass(window_, &AccessibleWindow::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    : window_(window),
+      original_(reinterpret_cast<WNDPROC>(
+          ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleWindow::WindowProc)))),
+      overrides_(overrides) {
+    ServedWindows().push_back({window_, original_, this});
 }
 
 AccessibleWindow::~AccessibleWindow() {
-    ::RemoveWindowSubclass(window_, &AccessibleWindow::SubclassProc, kSubclassId);
+    if (const auto served = FindServed(window_); served != ServedWindows().end()) {
+        // Put back unless another procedure went in front since; then this one stays in the
+        // chain and passes every message on.
+        if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window_, GWLP_WNDPROC)) == &AccessibleWindow::WindowProc) {
+            ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+            ServedWindows().erase(served);
+        } else {
+            served->object = nullptr;
+        }
+    }
     if (!object_) return;
     object_->Disconnect();
     // Drops the references that other processes hold through COM, which then get an error.
@@ -227,14 +257,18 @@ void AccessibleWindow::Notify(DWORD event) const {
     ::NotifyWinEvent(event, window_, OBJID_CLIENT, CHILDID_SELF);
 }
 
-LRESULT CALLBACK AccessibleWindow::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                DWORD_PTR self) noexcept {
+LRESULT CALLBACK AccessibleWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    const auto served = FindServed(window);
+    if (served == ServedWindows().end()) return ::DefWindowProcW(window, message, wParam, lParam);
+    const WNDPROC original = served->original;
+    AccessibleWindow* const object = served->object;
+    if (message == WM_NCDESTROY) ServedWindows().erase(served);
     // The object id comes in the low 32 bits, sign-extended or not.
-    if (message != WM_GETOBJECT || static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT) ||
+    if (!object || message != WM_GETOBJECT || static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT) ||
         FatalErrorInProgress()) {
-        return ::DefSubclassProc(window, message, wParam, lParam);
+        return ::CallWindowProcW(original, window, message, wParam, lParam);
     }
-    return Guarded([&] { return reinterpret_cast<AccessibleWindow*>(self)->OnGetObject(wParam, lParam); });
+    return Guarded([&] { return object->OnGetObject(wParam, lParam); });
 }
 
 LRESULT AccessibleWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
@@ -242,7 +276,7 @@ LRESULT AccessibleWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
         EnterComApartmentOnce();
         unique_com_ptr<IAccessible> standard;
         if (FAILED(ole::CreateStdAccessibleObject(window_, OBJID_CLIENT, IID_IAccessible, standard.put_void()))) {
-            return ::DefSubclassProc(window_, WM_GETOBJECT, wParam, lParam);
+            return ::CallWindowProcW(original_, window_, WM_GETOBJECT, wParam, lParam);
         }
         object_.reset(new OverridingAccessible(window_, std::move(standard), overrides_));
     }
