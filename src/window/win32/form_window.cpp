@@ -140,6 +140,9 @@ void FormWindow::Create(HINSTANCE instance) {
     ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     form_ = std::make_unique<Form1>(recording_, dpi_);
+    // The timer runs from the window's creation: its first tick comes 100 ms from here, not
+    // from the end of the set-up below. No message is taken from the queue before Create returns.
+    ::SetTimer(hwnd_, kTimerId, static_cast<UINT>(form_->Timer1.Interval()), nullptr);
     form_->hWnd = reinterpret_cast<WindowHandle>(hwnd_);
     platform_.clipboard().SetOwner(hwnd_);
     children_ = std::make_unique<Children>(hwnd_, *form_);
@@ -147,7 +150,6 @@ void FormWindow::Create(HINSTANCE instance) {
     accessibility_ =
         std::make_unique<FormAccessibility>(*form_, colourMenus_->Copied, children_->All(), children_->label5);
     ApplyDpi(dpi_);
-    ::SetTimer(hwnd_, kTimerId, static_cast<UINT>(form_->Timer1.Interval()), nullptr);
     holdHotkey_ = std::make_unique<HoldHotkey>(platform_.Api(), *form_);
     windowMenu_ = std::make_unique<WindowMenu>(hwnd_, *colourMenus_, !holdHotkey_->Registered());
 
