@@ -2,12 +2,12 @@
 # The benchmark: builds the windows preset, then times tintavo.exe under Wine on a private Xvfb
 # against references measured in the same run:
 #   1. one sampling tick against the bare read of one screen pixel and, for a changing colour,
-#      against the same change shown by the same standard controls, in one process; once with
-#      Wine's default theme and once with the theme turned off;
+#      against the same change shown by the same standard controls, plain and dressed as the
+#      picker's, in one process; once with Wine's default theme and once with it turned off;
 #   2. CPU time over 30 s of sampling and 30 s held, with the colour under the pointer
 #      changing every second and steady, and steady with the magnifier open (its own read and
-#      what it adds to a steady tick are part of 1.), in two interleaved rounds; held, also
-#      against the reference with a focused number box;
+#      what it adds to a steady tick are part of 1.), in two interleaved rounds; held and
+#      steady also against the reference with a focused number box;
 #   3. the time from launch to the first colour shown.
 # Prints the figures as it goes and a summary at the end; the raw output is kept in
 # build/windows/e2e/bench/. Usage: bash bench/run.sh
@@ -145,8 +145,9 @@ reference_round() {
     measure_held "reference_held@$round" "$BENCH_REFERENCE_PID"
     bench_stop_reference
     # The anchor of the held picker: the same window with a focused number box, whose caret
-    # blinks as the picker's does.
+    # blinks as the picker's does; sampling too, to tell what the caret costs a steady picker.
     start_reference box
+    measure "reference_box_steady@$round" "$BENCH_REFERENCE_PID"
     hold_reference
     measure_held "reference_box_held@$round" "$BENCH_REFERENCE_PID"
     bench_stop_reference

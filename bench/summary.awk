@@ -16,7 +16,7 @@ FILENAME ~ /cpu\.txt$/ {
     split($1, key, "@"); k = key[1]
     rounds[k]++
     cpu[k] += ($3 - cpu[k]) / rounds[k]; xvfb[k] += ($5 - xvfb[k]) / rounds[k]; server[k] += ($6 - server[k]) / rounds[k]
-    round_cpu[k] = (k in round_cpu) ? round_cpu[k] "/" sprintf("%.0f", $3) : sprintf("%.0f", $3)
+    round_cpu[k] = rounds[k] > 1 ? round_cpu[k] "/" sprintf("%.0f", $3) : sprintf("%.0f", $3)
     lo = $7; hi = $7
     for (i = 8; i <= NF; i++) { if ($i < lo) lo = $i; if ($i > hi) hi = $i }
     # The spread of the blocks, scaled to the whole interval: the largest of any round.
@@ -55,6 +55,10 @@ END {
             ratio(median[th, "tick_steady"], median[th, "bare_read_cursor"], "%.2fx"), "", "")
         tick_ratio_row("tick changing / standard controls" label, th, "tick_changing", "standard_changing",
                        "ratio_changing_standard", 1.0)
+        tick_ratio_row("  tick changing / the same, as the picker's" label, th, "tick_changing",
+                       "standard_styled_changing", "ratio_changing_styled", 0)
+        tick_ratio_row("  the same, each with its red box focused" label, th, "tick_changing_focused",
+                       "standard_styled_changing_focused", "ratio_changing_focused", 0)
         tick_ratio_row("  tick changing / bare read" label, th, "tick_changing", "bare_read_changing",
                        "ratio_changing", 0)
 
@@ -77,6 +81,9 @@ END {
     row("CPU sampling, steady (ms / 30 s)", sprintf("%.1f", cpu["tintavo_steady"]),
         sprintf("%.1f", cpu["reference_steady"]), ratio(cpu["tintavo_steady"], cpu["reference_steady"], "%.2fx"),
         "<= 1.1x", verdict(r <= 1.1))
+    row("  CPU steady, against a focused number box", sprintf("%.1f", cpu["tintavo_steady"]),
+        sprintf("%.1f", cpu["reference_box_steady"]),
+        ratio(cpu["tintavo_steady"], cpu["reference_box_steady"], "%.2fx"), "", "")
     row("  CPU steady, magnifier open (ms / 30 s)", sprintf("%.1f", cpu["tintavo_steady_magnifier"]),
         sprintf("%.1f", cpu["tintavo_steady"]), ratio(cpu["tintavo_steady_magnifier"], cpu["tintavo_steady"], "%.2fx"),
         "", "")

@@ -6,6 +6,7 @@
 #include <io.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <exception>
 #include <stdexcept>
 #include <vector>
@@ -27,6 +28,7 @@ constexpr int kStepCalls = 500;
 constexpr int kStepWarmUp = 50;
 constexpr int kTargetSize = 40;
 constexpr int kMagnifierBlocks = 10;
+constexpr int kFocusBlocks = 10;
 constexpr DWORD kSettleDeadlineMs = 10000;
 
 // Two colours that differ in every component, so a move between them changes all three texts.
@@ -71,19 +73,35 @@ struct TickSamples {
     std::vector<double> total;
     std::vector<double> handler;
     std::vector<double> repaint;
-    // The same tick of the standard-control reference: GetCursorPos, the bare read, the
-    // controls updated and repainted.
+    // The same tick of the standard-control references, plain and dressed as the picker's:
+    // GetCursorPos, the bare read, the controls updated and repainted.
     std::vector<double> standard;
+    std::vector<double> styled;
 };
+
+struct StandardReferences {
+    StandardControls& plain;
+    StandardControls& styled;
+};
+
+// One tick of a standard-control reference and the repaint it leaves; its time in ms.
+double TimeStandardTick(const TickFixture& fixture, ScreenPixel& pixel, StandardControls& controls) {
+    const double start = fixture.clock.NowMs();
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    controls.Show(pixel.Read(cursor));
+    fixture.Pump();
+    return fixture.clock.NowMs() - start;
+}
 
 // Each tick follows a bare read of the pixel it is about to read, so that both are timed in
 // the same moments of a machine whose speed wanders. With changing set, the pointer moves to
 // the other colour before each pair (untimed); the tick's GetCursorPos then finds Wine's fresh
 // record of the position. Otherwise the pointer rests, as on a steady colour, and every
-// GetCursorPos asks the X server. The standard-control reference, when given, ticks third in
-// each round.
-void AddTicks(const TickFixture& fixture, ScreenPixel& pixel, StandardControls* standard, bool changing, int warmUp,
-              int calls, TickSamples& samples) {
+// GetCursorPos asks the X server. The standard-control references, when given, tick third and
+// fourth in each round.
+void AddTicks(const TickFixture& fixture, ScreenPixel& pixel, const StandardReferences* standard, bool changing,
+              int warmUp, int calls, TickSamples& samples) {
     POINT at = fixture.targets[0].centre;
     fixture.RestPointer(at);
     fixture.Tick();
@@ -100,25 +118,77 @@ void AddTicks(const TickFixture& fixture, ScreenPixel& pixel, StandardControls* 
         const double handled = fixture.clock.NowMs();
         fixture.Pump();
         const double end = fixture.clock.NowMs();
-        if (standard) {
-            POINT cursor{};
-            ::GetCursorPos(&cursor);
-            standard->Show(pixel.Read(cursor));
-            fixture.Pump();
-        }
-        const double standardEnd = fixture.clock.NowMs();
+        const double plain = standard ? TimeStandardTick(fixture, pixel, standard->plain) : 0;
+        const double styled = standard ? TimeStandardTick(fixture, pixel, standard->styled) : 0;
         if (i < warmUp) continue;
         samples.bare.push_back(start - readStart);
         samples.total.push_back(end - start);
         samples.handler.push_back(handled - start);
         samples.repaint.push_back(end - handled);
-        if (standard) samples.standard.push_back(standardEnd - end);
+        if (!standard) continue;
+        samples.standard.push_back(plain);
+        samples.styled.push_back(styled);
     }
 }
 
-TickSamples TimeTicks(const TickFixture& fixture, ScreenPixel& pixel, StandardControls& standard, bool changing) {
+TickSamples TimeTicks(const TickFixture& fixture, ScreenPixel& pixel, const StandardReferences& standard,
+                      bool changing) {
     TickSamples samples;
     AddTicks(fixture, pixel, &standard, changing, kWarmUp, kCalls, samples);
+    return samples;
+}
+
+// Changing ticks with the keyboard focus in a red number box, as the picker has it from its
+// start, where each write also moves the box's caret: the picker's with the focus in its box,
+// then the reference dressed as the picker's with the focus in its own, in alternating blocks.
+struct FocusedTicks {
+    TickSamples picker;
+    std::vector<double> styled;
+};
+
+FocusedTicks TimeFocusedTicks(const TickFixture& fixture, ScreenPixel& pixel, StandardControls& styled) {
+    FocusedTicks ticks;
+    const int warmUp = kWarmUp / kFocusBlocks;
+    const int calls = kCalls / kFocusBlocks;
+    for (int block = 0; block < kFocusBlocks; ++block) {
+        ::SetFocus(fixture.Control(ControlId::kText1Red));
+        fixture.Pump();
+        AddTicks(fixture, pixel, nullptr, true, warmUp, calls, ticks.picker);
+        ::SetFocus(styled.RedBox());
+        fixture.Pump();
+        for (int i = 0; i < warmUp + calls; ++i) {
+            const POINT at = fixture.targets[static_cast<std::size_t>(i % 2)].centre;
+            ::SetCursorPos(at.x, at.y);
+            fixture.Pump();
+            const double time = TimeStandardTick(fixture, pixel, styled);
+            if (i >= warmUp) ticks.styled.push_back(time);
+        }
+    }
+    ::SetFocus(fixture.Control(ControlId::kText1Red));
+    fixture.Pump();
+    return ticks;
+}
+
+// Held ticks: Enter, sent as the user's key is, holds the sampling, and each tick's message then
+// reaches the window and returns at once; Enter again resumes.
+std::vector<double> TimeHeldTicks(const TickFixture& fixture) {
+    constexpr wchar_t kHeldStatus[] = L"<ENTER>キーで色取得開始";
+    const auto pressEnter = [&] {
+        ::PostMessageW(fixture.Control(ControlId::kText1Red), WM_CHAR, VK_RETURN, 0);
+        fixture.Pump();
+    };
+    pressEnter();
+    wchar_t status[32]{};
+    ::GetWindowTextW(fixture.Control(ControlId::kLabel4), status, 32);
+    if (std::wcscmp(status, kHeldStatus) != 0) throw std::runtime_error("Enter did not hold the sampling");
+    std::vector<double> samples;
+    for (int i = 0; i < kWarmUp + kCalls; ++i) {
+        const double start = fixture.clock.NowMs();
+        fixture.Tick();
+        const double end = fixture.clock.NowMs();
+        if (i >= kWarmUp) samples.push_back(end - start);
+    }
+    pressEnter();
     return samples;
 }
 
@@ -198,8 +268,11 @@ int Run() {
                                   {{middle.x + kTargetSize, middle.y}, kSecondColour}}},
                                 kTargetSize);
     const TickFixture fixture{platform, window, form, targets, {}};
-    // Below the picker, clear of the two squares.
-    StandardControls standard({frame.left, frame.bottom + 16});
+    // Below the picker, one above the other, clear of the two squares.
+    StandardControls plain({frame.left, frame.bottom + 16}, StandardControls::Look::kPlain);
+    StandardControls styled({frame.left, frame.bottom + 16 + (frame.bottom - frame.top) + 16},
+                            StandardControls::Look::kPicker);
+    const StandardReferences standard{plain, styled};
 
     ScreenPixel pixel;
     const bool shown = PumpUntil(fixture, [&] {
@@ -225,6 +298,8 @@ int Run() {
     PrintHeader();
     const TickSamples changing = TimeTicks(fixture, pixel, standard, true);
     const TickSamples steady = TimeTicks(fixture, pixel, standard, false);
+    const FocusedTicks focused = TimeFocusedTicks(fixture, pixel, styled);
+    const std::vector<double> held = TimeHeldTicks(fixture);
     const TickSamples magnifierReads = TimeMagnifierReads(fixture, pixel);
     const MagnifierTicks magnifierTicks = TimeTicksWithMagnifier(fixture, pixel);
     const Summary changingBare = Summarise(changing.bare);
@@ -237,11 +312,19 @@ int Run() {
     PrintRow("tick_changing_repaint", Summarise(changing.repaint));
     const Summary changingStandard = Summarise(changing.standard);
     PrintRow("standard_changing", changingStandard);
+    const Summary changingStyled = Summarise(changing.styled);
+    PrintRow("standard_styled_changing", changingStyled);
+    const Summary focusedTick = Summarise(focused.picker.total);
+    const Summary focusedStyled = Summarise(focused.styled);
+    PrintRow("tick_changing_focused", focusedTick);
+    PrintRow("standard_styled_changing_focused", focusedStyled);
     PrintRow("bare_read_steady", steadyBare);
     PrintRow("tick_steady", steadyTick);
     PrintRow("tick_steady_handler", Summarise(steady.handler));
     PrintRow("tick_steady_repaint", Summarise(steady.repaint));
     PrintRow("standard_steady", Summarise(steady.standard));
+    PrintRow("standard_styled_steady", Summarise(steady.styled));
+    PrintRow("tick_held", Summarise(held));
     const Summary magnifierBare = Summarise(magnifierReads.bare);
     const Summary magnifierRead = Summarise(magnifierReads.total);
     const Summary steadyMagnifierBare = Summarise(magnifierTicks.open.bare);
@@ -259,6 +342,8 @@ int Run() {
     PrintRatio("ratio_changing", changingTick, changingBare);
     PrintRatio("ratio_steady", steadyTick, steadyBare);
     PrintRatio("ratio_changing_standard", changingTick, changingStandard);
+    PrintRatio("ratio_changing_styled", changingTick, changingStyled);
+    PrintRatio("ratio_changing_focused", focusedTick, focusedStyled);
     PrintRatio("ratio_magnifier_read", magnifierRead, magnifierBare);
     PrintRatio("ratio_steady_magnifier", steadyMagnifierTick, steadyMagnifierBare);
     CountTickMessages(fixture);
