@@ -13,7 +13,7 @@ namespace tintavo::bench {
 // picker's at 96 DPI, in which Show updates each control once, and only when its value changed.
 // The yardstick for a changing colour, whose cost lies mostly in repainting those controls.
 // Plain, they have the system's font and colours and thin borders; dressed as the picker's,
-// its fonts, its box colours and its sunken edges, which cost more to paint.
+// its fonts, its box colours and its sunken edges.
 class StandardControls {
 public:
     enum class Look { kPlain, kPicker };

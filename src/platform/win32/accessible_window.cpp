@@ -229,11 +229,10 @@ private:
 };
 
 AccessibleWindow::AccessibleWindow(HWND window, AccessibleOverrides& overrides)
-    : window_(window),
-      original_(reinterpret_cast<WNDPROC>(
-          ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleWindow::WindowProc)))),
-      overrides_(overrides) {
-    ServedWindows().push_back({window_, original_, this});
+    : window_(window), overrides_(overrides) {
+    const auto original = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleWindow::WindowProc)));
+    ServedWindows().push_back({window_, original, this});
 }
 
 AccessibleWindow::~AccessibleWindow() {
@@ -241,7 +240,7 @@ AccessibleWindow::~AccessibleWindow() {
         // Put back unless another procedure went in front since; then this one stays in the
         // chain and passes every message on.
         if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window_, GWLP_WNDPROC)) == &AccessibleWindow::WindowProc) {
-            ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+            ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(served->original));
             ServedWindows().erase(served);
         } else {
             served->object = nullptr;
@@ -268,15 +267,15 @@ LRESULT CALLBACK AccessibleWindow::WindowProc(HWND window, UINT message, WPARAM 
         FatalErrorInProgress()) {
         return ::CallWindowProcW(original, window, message, wParam, lParam);
     }
-    return Guarded([&] { return object->OnGetObject(wParam, lParam); });
+    return Guarded([&] { return object->OnGetObject(original, wParam, lParam); });
 }
 
-LRESULT AccessibleWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
+LRESULT AccessibleWindow::OnGetObject(WNDPROC original, WPARAM wParam, LPARAM lParam) {
     if (!object_) {
         EnterComApartmentOnce();
         unique_com_ptr<IAccessible> standard;
         if (FAILED(ole::CreateStdAccessibleObject(window_, OBJID_CLIENT, IID_IAccessible, standard.put_void()))) {
-            return ::CallWindowProcW(original_, window_, WM_GETOBJECT, wParam, lParam);
+            return ::CallWindowProcW(original, window_, WM_GETOBJECT, wParam, lParam);
         }
         object_.reset(new OverridingAccessible(window_, std::move(standard), overrides_));
     }

@@ -31,9 +31,9 @@ public:
 class OverridingAccessible;
 
 // Serves a window's accessible object to screen readers: WM_GETOBJECT for the client area is
-// answered, through a window procedure put in front of the window's own, with one object that wraps the window's standard object and
-// lets the overrides replace its answers about the window itself; other object ids get the
-// default answer. Once this is destroyed, the object answers every client that still holds it
+// answered, through a window procedure put in front of the window's own, with one object that
+// wraps the window's standard object and lets the overrides replace its answers about the
+// window itself; other object ids get the default answer. Once this is destroyed, the object answers every client that still holds it
 // with RPC_E_DISCONNECTED. The first request enters the thread into a COM single-threaded
 // apartment, so that calls from other processes arrive through its message loop.
 class AccessibleWindow {
@@ -49,10 +49,10 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    // original: the window's own procedure, which answers when no object can be made.
+    LRESULT OnGetObject(WNDPROC original, WPARAM wParam, LPARAM lParam);
 
     HWND window_;
-    WNDPROC original_;
     AccessibleOverrides& overrides_;
     unique_com_ptr<OverridingAccessible> object_;
 };
