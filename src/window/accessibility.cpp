@@ -68,6 +68,9 @@ std::u16string CopyAnnouncement(std::u16string_view code) {
 }
 
 bool SwatchValueWatch::Changed() {
+    const std::uint32_t version = form_.Picture2.ImageVersion();
+    if (version == version_) return false;
+    version_ = version;
     const ColourValue now = SwatchColour(form_);
     if (now == last_) return false;
     last_ = now;

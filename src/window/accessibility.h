@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,13 +39,16 @@ std::u16string CopyAnnouncement(std::u16string_view code);
 // goes out for a change and never for a tick that painted the same colour.
 class SwatchValueWatch {
 public:
-    explicit SwatchValueWatch(const Form1& form) : form_(form), last_(SwatchColour(form)) {}
+    explicit SwatchValueWatch(const Form1& form)
+        : form_(form), version_(form.Picture2.ImageVersion()), last_(SwatchColour(form)) {}
 
     // True once for each change of the swatch's colour since the last call.
     bool Changed();
 
 private:
     const Form1& form_;
+    // The swatch's image is read only after it was drawn, so that a held tick reads nothing.
+    std::uint32_t version_;
     // Compared as a colour, so that a steady tick builds no text.
     ColourValue last_;
 };

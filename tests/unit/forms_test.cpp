@@ -171,6 +171,8 @@ TEST_F(PickerTest, InABatchTheEventsRunAsBeforeAndEachControlIsShownOnceWithItsF
     form.Text1[1].AttachView(&green);
     form.HScroll1[1].AttachView(&greenBar);
     form.Text2.AttachView(&code);
+    CountedRepaints swatch;
+    form.Picture2.AttachView(&swatch);
     std::vector<std::u16string> codes;
     form.Text2.Change.Handle([&] { codes.push_back(form.Text2.Text()); });
 
@@ -184,6 +186,7 @@ TEST_F(PickerTest, InABatchTheEventsRunAsBeforeAndEachControlIsShownOnceWithItsF
     EXPECT_EQ(code.shown, (std::vector<std::u16string>{u"", u"#0A141E"}));
     EXPECT_EQ(red.shown, (std::vector<std::u16string>{u"0", u"10"}));
     EXPECT_EQ(greenBar.shown, (std::vector<int>{0, 20}));
+    EXPECT_EQ(swatch.count, 2) << "the swatch, drawn four times, is repainted once after the first";
     {
         const ViewBatch outer;
         {

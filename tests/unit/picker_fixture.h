@@ -52,4 +52,9 @@ struct ShownValues : ScrollBar::View {
     std::vector<int> shown;
 };
 
+struct CountedRepaints : PictureBox::View {
+    void Repaint() override { ++count; }
+    int count = 0;
+};
+
 }  // namespace tintavo

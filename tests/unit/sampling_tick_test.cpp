@@ -64,10 +64,7 @@ TEST_F(SamplingTickTest, TheSameColourAgainRunsNoChangeHandlingButRebuildsTheCod
 }
 
 TEST_F(SamplingTickTest, RepaintsTheSwatchOnlyWhenItsColourChanges) {
-    struct Repaints : PictureBox::View {
-        void Repaint() override { ++count; }
-        int count = 0;
-    } swatch;
+    CountedRepaints swatch;
     form.Picture2.AttachView(&swatch);
     PointAt(10, 10, 0x0A0B0C);
     Tick();

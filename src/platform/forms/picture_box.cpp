@@ -25,7 +25,7 @@ float PictureBox::ScaleHeight() const { return PixelsToTwips(geometry_.interiorH
 void PictureBox::SetBackColor(ColourValue colour) {
     backColour_ = colour;
     image_->Fill(colour);
-    if (view_) view_->Repaint();
+    ImageChanged();
 }
 
 void PictureBox::PaintPicture(const ImageSurface& picture, float x1, float y1, float width1, float height1,
@@ -36,7 +36,7 @@ void PictureBox::PaintPicture(const ImageSurface& picture, float x1, float y1, f
     const PixelRect from{TwipsToPixels(x2, dpi), TwipsToPixels(y2, dpi), TwipsToPixels(width2, dpi),
                          TwipsToPixels(height2, dpi)};
     // The same colour stretched again changes nothing on screen: no repaint on such a tick.
-    if (image_->StretchFrom(picture, destination, from) && view_) view_->Repaint();
+    if (image_->StretchFrom(picture, destination, from)) ImageChanged();
 }
 
 ColourValue PictureBox::Point(float x, float y) const {
@@ -57,12 +57,24 @@ void PictureBox::Resize(Geometry geometry) {
                                              {0, 0, image_->Width(), image_->Height()}));
     }
     image_ = std::move(image);
-    if (view_) view_->Repaint();
+    ImageChanged();
 }
 
 void PictureBox::AttachView(View* view) {
     view_ = view;
+    shownVersion_ = imageVersion_;
     if (view_) view_->Repaint();
+}
+
+void PictureBox::ImageChanged() {
+    ++imageVersion_;
+    ViewBatch::Show(*this);
+}
+
+void PictureBox::ShowPending() {
+    if (!view_ || shownVersion_ == imageVersion_) return;
+    shownVersion_ = imageVersion_;
+    view_->Repaint();
 }
 
 }  // namespace tintavo

@@ -5,13 +5,15 @@
 
 #include "platform/forms/events.h"
 #include "platform/forms/image_surface.h"
+#include "platform/forms/view_batch.h"
 
 namespace tintavo {
 
 // A picture box that keeps a persistent image: drawing through hDC, PaintPicture or BackColor
 // lands in the image, the control paints itself from it, and Point reads it back. Its drawing
-// area is measured in twips; Width and Height give its outer size in twips.
-class PictureBox {
+// area is measured in twips; Width and Height give its outer size in twips. The control is
+// repainted as a ViewBatch allows: once for all the drawing of a batch.
+class PictureBox : private DeferredView {
 public:
     class View {
     public:
@@ -28,6 +30,7 @@ public:
     };
 
     PictureBox(SurfaceFactory& surfaces, ColourValue backColour, Geometry geometry);
+    ~PictureBox() { ViewBatch::Forget(*this); }
     PictureBox(const PictureBox&) = delete;
     PictureBox& operator=(const PictureBox&) = delete;
 
@@ -48,6 +51,9 @@ public:
 
     // The colour at a point given in twips, or -1 outside the drawing area.
     ColourValue Point(float x, float y) const;
+    // Counts the changes made through the box: a new back colour, a stretch that changed a
+    // pixel, a new layout. Drawing straight into hDC is not counted.
+    std::uint32_t ImageVersion() const noexcept { return imageVersion_; }
 
     // Lays the image out anew, for a new DPI, keeping what it shows.
     void Resize(Geometry geometry);
@@ -58,10 +64,16 @@ public:
     Event<std::int16_t, std::int16_t, float, float> MouseDown;
 
 private:
+    void ImageChanged();
+    void ShowPending() override;
+
     SurfaceFactory& surfaces_;
     ColourValue backColour_;
     Geometry geometry_;
     std::unique_ptr<ImageSurface> image_;
+    std::uint32_t imageVersion_ = 0;
+    // The version the control last painted.
+    std::uint32_t shownVersion_ = 0;
     View* view_ = nullptr;
 };
 

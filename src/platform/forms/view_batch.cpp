@@ -1,15 +1,17 @@
 #include "platform/forms/view_batch.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace tintavo {
 
 ViewBatch::~ViewBatch() {
-    if (--depth_ > 0) return;
+    if (--depth_ > 0 || pending_.empty()) return;
     std::vector<DeferredView*> views;
     views.swap(pending_);
-    // A run-time error on the way ends the program: nothing more is shown.
-    if (std::uncaught_exceptions() > exceptionsAtOpen_) return;
+    // While a run-time error unwinds, nothing more is shown: such an error ends the program.
+    // Asked only when something waits, as the question costs a thread-local lookup each time.
+    if (std::uncaught_exceptions() > 0) return;
     // Showing may send notifications that open batches of their own; what they gather is
     // shown when they close.
     for (DeferredView* view : views) view->ShowPending();

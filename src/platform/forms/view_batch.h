@@ -1,6 +1,5 @@
 #pragma once
 
-#include <exception>
 #include <vector>
 
 namespace tintavo {
@@ -15,13 +14,14 @@ protected:
     ~DeferredView() = default;
 };
 
-// While a batch is open on the user-interface thread, text boxes and scroll bars leave their
-// views as they are and show their state once, as it stands when the outermost batch closes.
+// While a batch is open on the user-interface thread, text boxes, scroll bars and picture boxes
+// leave their views as they are and show their state once, as it stands when the outermost batch
+// closes.
 // Their Change events still run inside each write, in the same order: only the writes to the
 // screen are gathered, so a cascade of nested events shows each control once, at its end.
 class ViewBatch {
 public:
-    ViewBatch() noexcept : exceptionsAtOpen_(std::uncaught_exceptions()) { ++depth_; }
+    ViewBatch() noexcept { ++depth_; }
     ~ViewBatch();
     ViewBatch(const ViewBatch&) = delete;
     ViewBatch& operator=(const ViewBatch&) = delete;
@@ -34,7 +34,6 @@ public:
 private:
     static inline int depth_ = 0;
     static inline std::vector<DeferredView*> pending_;
-    int exceptionsAtOpen_;
 };
 
 }  // namespace tintavo
