@@ -2,12 +2,16 @@
 // the pixel under the cursor and does nothing else. Enter holds and resumes the sampling,
 // as in the picker. The title turns into the colour code of the first pixel read after a
 // start or a resume, and into "held" on a hold, so that another process can tell. Started
-// with "box", it also has a focused number box like the picker's, whose caret blinks.
+// with "controls", it also shows the pixel in the picker's standard controls dressed as the
+// picker's, each updated once when the colour changes, with the focus in the red box, whose
+// caret blinks as the picker's does.
 #include <windows.h>
 
 #include <cwchar>
+#include <optional>
 
 #include "screen_pixel.h"
+#include "standard_controls.h"
 
 namespace {
 
@@ -23,6 +27,7 @@ struct Picker {
     tintavo::bench::ScreenPixel pixel;
     bool sampling = true;
     bool announced = false;
+    std::optional<tintavo::bench::StandardControls> controls;
     HWND box = nullptr;
 };
 
@@ -31,6 +36,7 @@ void OnTimer(HWND window, Picker& picker) {
     POINT cursor{};
     ::GetCursorPos(&cursor);
     const COLORREF colour = picker.pixel.Read(cursor);
+    if (picker.controls) picker.controls->Show(colour);
     if (picker.announced) return;
     picker.announced = true;
     wchar_t code[8]{};
@@ -64,6 +70,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_DESTROY:
         ::KillTimer(window, kTimerId);
+        picker->controls.reset();
         ::PostQuitMessage(0);
         return 0;
     default: break;
@@ -91,10 +98,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
                                           CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                                           nullptr, nullptr, instance, &picker);
     if (!window) return 1;
-    if (std::wcscmp(commandLine, L"box") == 0) {
-        // The picker's red number box: 41 x 18 pixels at 96, 40.
-        picker.box = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"0", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 96,
-                                       40, 41, 18, window, nullptr, instance, nullptr);
+    if (std::wcscmp(commandLine, L"controls") == 0) {
+        picker.box = picker.controls.emplace(window, tintavo::bench::StandardControls::Look::kPicker).RedBox();
     }
     ::ShowWindow(window, SW_SHOW);
     ::SetTimer(window, kTimerId, kIntervalMs, nullptr);

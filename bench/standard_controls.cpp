@@ -46,14 +46,28 @@ void RegisterClasses(WNDPROC windowProc, WNDPROC swatchProc) {
 
 StandardControls::StandardControls(POINT topLeft, Look look) : look_(look) {
     RegisterClasses(&StandardControls::WindowProc, &StandardControls::SwatchProc);
-    const bool picker = look == Look::kPicker;
     const PixelBox client = ClientAreaAt(kDpi);
     RECT frame{0, 0, client.width, client.height};
     ::AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     window_ = ::CreateWindowExW(WS_EX_TOPMOST, kWindowClass, L"standard controls", kStyle, topLeft.x, topLeft.y,
                                 frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                                 ::GetModuleHandleW(nullptr), nullptr);
+    CreateControls();
+    ::ShowWindow(window_, SW_SHOWNOACTIVATE);
+    ::UpdateWindow(window_);
+}
+
+StandardControls::StandardControls(HWND parent, Look look) : look_(look) {
+    RegisterClasses(&StandardControls::WindowProc, &StandardControls::SwatchProc);
+    const PixelBox client = ClientAreaAt(kDpi);
+    window_ = ::CreateWindowExW(0, kWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, client.width,
+                                client.height, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    CreateControls();
+}
+
+void StandardControls::CreateControls() {
     ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    const bool picker = look_ == Look::kPicker;
     if (picker) fonts_ = win32::CreateFontSet(kDpi);
     const std::array<ControlId, 3> boxIds{ControlId::kText1Red, ControlId::kText1Green, ControlId::kText1Blue};
     const std::array<ControlId, 3> barIds{ControlId::kHScroll1Red, ControlId::kHScroll1Green,
@@ -71,8 +85,6 @@ StandardControls::StandardControls(POINT topLeft, Look look) : look_(look) {
     if (picker) SetFont(code_, fonts_.caption);
     swatch_ = CreateChild(window_, kSwatchClass, WS_BORDER, 0, ControlId::kPicture2);
     ::SetWindowLongPtrW(swatch_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    ::ShowWindow(window_, SW_SHOWNOACTIVATE);
-    ::UpdateWindow(window_);
 }
 
 StandardControls::~StandardControls() {

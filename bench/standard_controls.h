@@ -13,12 +13,14 @@ namespace tintavo::bench {
 // picker's at 96 DPI, in which Show updates each control once, and only when its value changed.
 // The yardstick for a changing colour, whose cost lies mostly in repainting those controls.
 // Plain, they have the system's font and colours and thin borders; dressed as the picker's,
-// its fonts, its box colours and its sunken edges.
+// its fonts, its box colours and its sunken edges. The controls sit in a window of their own,
+// or in a panel that fills the client area of a given window.
 class StandardControls {
 public:
     enum class Look { kPlain, kPicker };
 
     StandardControls(POINT topLeft, Look look);
+    StandardControls(HWND parent, Look look);
     ~StandardControls();
     StandardControls(const StandardControls&) = delete;
     StandardControls& operator=(const StandardControls&) = delete;
@@ -29,6 +31,7 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     static LRESULT CALLBACK SwatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    void CreateControls();
     HBRUSH BoxColours(HWND box, HDC dc) const;
 
     Look look_;

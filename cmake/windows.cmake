@@ -102,8 +102,12 @@ add_executable(tick_bench EXCLUDE_FROM_ALL
 target_link_libraries(tick_bench PRIVATE tintavo_bench_common tintavo_window_win32 comctl32)
 target_link_options(tick_bench PRIVATE ${TINTAVO_BENCH_CONSOLE_LINK_FLAGS})
 
-add_executable(reference_picker WIN32 EXCLUDE_FROM_ALL bench/reference_picker.cpp)
-target_link_libraries(reference_picker PRIVATE tintavo_bench_common)
+add_executable(reference_picker WIN32 EXCLUDE_FROM_ALL
+    bench/reference_picker.cpp
+    bench/reference_picker.rc
+    bench/standard_controls.cpp
+)
+target_link_libraries(reference_picker PRIVATE tintavo_bench_common tintavo_window_win32)
 target_link_options(reference_picker PRIVATE ${TINTAVO_LINK_FLAGS})
 
 add_executable(startup_timer EXCLUDE_FROM_ALL bench/startup_timer.cpp)
