@@ -40,9 +40,10 @@ check_typed_values() {
     type_into 1007 170
     green=170
     check_colour "170 typed into the green box"
-    type_into 1008 07
-    blue=7
-    check_colour "07 typed into the blue box shows as 7"
+    # 07 is rewritten as 7 while the box has the focus; the 5 typed next lands behind it.
+    type_into 1008 075
+    blue=75
+    check_colour "075 typed into the blue box: 07 shows as 7, and the 5 follows it"
 }
 
 # The last scroll bar and thumb located, in client pixels.

@@ -13,7 +13,7 @@ void EditControl::ShowText(const std::u16string& text) {
     ::SetWindowTextW(hwnd(), ToWide(text).c_str());
     writing_ = false;
     // Where the user is typing, the caret stays behind the text rather than jumping to its start.
-    if (::GetFocus() == hwnd()) ::SendMessageW(hwnd(), EM_SETSEL, text.size(), text.size());
+    if (focused_) ::SendMessageW(hwnd(), EM_SETSEL, text.size(), text.size());
 }
 
 }  // namespace tintavo::win32

@@ -17,12 +17,16 @@ public:
     void OnChange() {
         if (!writing_) model_.Edited(WindowText(hwnd()));
     }
+    // EN_SETFOCUS and EN_KILLFOCUS: kept here, so that a write need not ask Windows where the
+    // focus is (under Wine a request to the server).
+    void OnFocusChanged(bool focused) { focused_ = focused; }
 
 private:
     void ShowText(const std::u16string& text) override;
 
     TextBox& model_;
     bool writing_ = false;
+    bool focused_ = false;
 };
 
 }  // namespace tintavo::win32

@@ -258,13 +258,23 @@ void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
         OnMenuCommand(LOWORD(wParam));
         return;
     }
-    if (HIWORD(wParam) != EN_CHANGE) return;
-    const ChangeScope scope(*accessibility_);
     const HWND sender = reinterpret_cast<HWND>(lParam);
-    for (EditControl& box : children_->text1) {
-        if (box.hwnd() == sender) box.OnChange();
+    EditControl* box = nullptr;
+    for (EditControl& component : children_->text1) {
+        if (component.hwnd() == sender) box = &component;
     }
-    if (children_->text2.hwnd() == sender) children_->text2.OnChange();
+    if (children_->text2.hwnd() == sender) box = &children_->text2;
+    if (!box) return;
+    switch (HIWORD(wParam)) {
+    case EN_SETFOCUS: box->OnFocusChanged(true); break;
+    case EN_KILLFOCUS: box->OnFocusChanged(false); break;
+    case EN_CHANGE: {
+        const ChangeScope scope(*accessibility_);
+        box->OnChange();
+        break;
+    }
+    default: break;
+    }
 }
 
 void FormWindow::OnHorizontalScroll(WPARAM wParam, LPARAM lParam) {
