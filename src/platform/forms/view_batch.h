@@ -14,11 +14,11 @@ protected:
     ~DeferredView() = default;
 };
 
-// While a batch is open on the user-interface thread, text boxes, scroll bars and picture boxes
-// leave their views as they are and show their state once, as it stands when the outermost batch
-// closes.
-// Their Change events still run inside each write, in the same order: only the writes to the
-// screen are gathered, so a cascade of nested events shows each control once, at its end.
+// While a batch is open on the user-interface thread, text boxes, scroll bars and picture
+// boxes leave their views as they are and show their state once, as it stands when the
+// outermost batch closes. Their Change events still run inside each write, in the same order:
+// only the writes to the screen are gathered, so a cascade of nested events shows each control
+// once, at its end.
 class ViewBatch {
 public:
     ViewBatch() noexcept { ++depth_; }
