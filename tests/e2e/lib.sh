@@ -200,6 +200,12 @@ e2e_finish() {
 # Ends the test at once after a failure that leaves nothing else to check.
 e2e_abort() {
     e2e_fail "$1"
+    # A picker that ended by itself says so, with its exit status: WINEDEBUG=-all hides crashes.
+    if [[ -n $E2E_TINTAVO_PID ]] && ! e2e_tintavo_running; then
+        local status=0
+        wait "$E2E_TINTAVO_PID" 2>/dev/null || status=$?
+        e2e_log "tintavo.exe had ended by itself, exit status $status"
+    fi
     local log
     for log in "$E2E_RUN_DIR"/*.log; do
         [[ -s $log ]] || continue

@@ -30,7 +30,8 @@ std::vector<ServedWindow>& ServedWindows() {
 
 std::vector<ServedWindow>::iterator FindServed(HWND window) {
     std::vector<ServedWindow>& served = ServedWindows();
-    return std::find_if(served.begin(), served.end(), [&](const ServedWindow& entry) { return entry.window == window; });
+    return std::find_if(served.begin(), served.end(),
+                        [&](const ServedWindow& entry) { return entry.window == window; });
 }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }

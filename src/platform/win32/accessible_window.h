@@ -33,9 +33,10 @@ class OverridingAccessible;
 // Serves a window's accessible object to screen readers: WM_GETOBJECT for the client area is
 // answered, through a window procedure put in front of the window's own, with one object that
 // wraps the window's standard object and lets the overrides replace its answers about the
-// window itself; other object ids get the default answer. Once this is destroyed, the object answers every client that still holds it
-// with RPC_E_DISCONNECTED. The first request enters the thread into a COM single-threaded
-// apartment, so that calls from other processes arrive through its message loop.
+// window itself; other object ids get the default answer. Once this is destroyed, the object
+// answers every client that still holds it with RPC_E_DISCONNECTED. The first request enters
+// the thread into a COM single-threaded apartment, so that calls from other processes arrive
+// through its message loop.
 class AccessibleWindow {
 public:
     AccessibleWindow(HWND window, AccessibleOverrides& overrides);
