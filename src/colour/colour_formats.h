@@ -17,8 +17,11 @@ std::u16string ColourCode(ColourValue colour);
 std::optional<ColourValue> ColourOfCode(std::u16string_view text);
 
 // The texts the window menu offers to copy a colour as, in the menu's order: the code, CSS
-// rgb(), CSS hsl(), the three decimal components, and a Win32 COLORREF.
-inline constexpr std::size_t kColourFormatCount = 5;
-std::array<std::u16string, kColourFormatCount> ColourFormats(ColourValue colour);
+// rgb(), CSS hsl(), the three decimal components, a Win32 COLORREF, HSV, CSS hwb(), CSS
+// oklch(), CSS lab(), the components as fractions 0..1, CMYK, a Delphi TColor, a Visual Basic
+// colour and the COLORREF as a decimal number.
+inline constexpr std::size_t kColourFormatCount = 14;
+using ColourFormatTexts = std::array<std::u16string, kColourFormatCount>;
+ColourFormatTexts ColourFormats(ColourValue colour);
 
 }  // namespace tintavo

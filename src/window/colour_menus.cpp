@@ -31,7 +31,7 @@ void ColourMenus::OnCodeCopied(const std::u16string& code) {
     Copied.Raise(code);
 }
 
-const std::array<std::u16string, kColourFormatCount>& ColourMenus::OfferFormats() {
+const ColourFormatTexts& ColourMenus::OfferFormats() {
     offeredColour_ = SwatchColour(form_);
     offeredFormats_ = ColourFormats(offeredColour_);
     return offeredFormats_;
@@ -58,6 +58,12 @@ void ColourMenus::ChooseOffered(std::size_t index) {
         form_.Form_KeyPress(keyAscii);
     }
     for (int i = 0; i < 3; ++i) form_.Text1[i].SetText(IntegerToText((colour >> (8 * i)) & 0xFF));
+}
+
+void ColourMenus::CopyOfferedPalette(PaletteLayout layout) {
+    if (offeredRecent_.empty() || !CopyText(clipboard_, PaletteText(offeredRecent_, layout))) return;
+    // A screen reader hears how many colours went, not the whole text.
+    Copied.Raise(u"最近の色 " + IntegerToText(static_cast<std::int64_t>(offeredRecent_.size())) + u" 色");
 }
 
 ColourMenus::SamplingSwitch::~SamplingSwitch() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "colour/colour_formats.h"
+#include "colour/palette.h"
 #include "window/form1.h"
 
 namespace tintavo {
@@ -25,7 +26,8 @@ private:
 };
 
 // What the window menu's two colour submenus do. "形式を選んでコピー" copies the swatch's colour in
-// one of several formats; "最近の色" brings back a colour that was held or copied. Each submenu
+// one of several formats; "最近の色" brings back a colour that was held or copied, or copies
+// them all as a palette. Each submenu
 // is built from what this offers when it opens, and a choice acts on exactly what was shown.
 class ColourMenus {
 public:
@@ -37,7 +39,7 @@ public:
     ColourMenus& operator=(const ColourMenus&) = delete;
 
     // The formats of the colour the swatch shows now, as the menu lists them.
-    const std::array<std::u16string, kColourFormatCount>& OfferFormats();
+    const ColourFormatTexts& OfferFormats();
     // Copies the offered text with the copy label's retries; a busy clipboard is left as it
     // was, and nothing is announced or remembered.
     void CopyOffered(std::size_t format);
@@ -47,6 +49,9 @@ public:
     // Holds the sampling as Enter does, then enters the offered colour's three components
     // into the number boxes as if typed, so that the swatch, the scroll bars and the code follow.
     void ChooseOffered(std::size_t index);
+    // Copies every offered recent colour at once, newest first, in the layout; the list, the
+    // sampling and the boxes stay as they are.
+    void CopyOfferedPalette(PaletteLayout layout);
 
     const RecentColours& Recent() const noexcept { return recent_; }
 
@@ -74,7 +79,7 @@ private:
     Clipboard& clipboard_;
     RecentColours recent_;
     ColourValue offeredColour_ = 0;
-    std::array<std::u16string, kColourFormatCount> offeredFormats_;
+    ColourFormatTexts offeredFormats_;
     std::vector<ColourValue> offeredRecent_;
 };
 

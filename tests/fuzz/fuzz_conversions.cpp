@@ -1,11 +1,14 @@
 // Any text through the number conversions: no crash, no sanitizer report, and the integer
-// conversion agrees with the double one.
+// conversion agrees with the double one. The first three bytes, as a colour, go through the
+// copy formats, which must give plain ASCII text.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "colour/colour_formats.h"
 #include "colour/component_value.h"
 #include "platform/conversions.h"
 #include "platform/runtime_error.h"
@@ -39,5 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto component = ComponentValueOf(text);
     if (component && !(isNumber && std::fabs(asDouble - *component) <= 0.5)) std::abort();
+    if (size >= 3) {
+        for (const std::u16string& format : ColourFormats(Rgb(data[0], data[1], data[2]))) {
+            if (format.empty() || std::any_of(format.begin(), format.end(), [](char16_t c) { return c < 0x20 || c > 0x7E; })) {
+                std::abort();
+            }
+        }
+    }
     return 0;
 }

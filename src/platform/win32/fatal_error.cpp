@@ -1,5 +1,6 @@
 #include "platform/win32/fatal_error.h"
 
+#include <cstdlib>
 #include <exception>
 #include <string>
 
@@ -40,3 +41,16 @@ void ReportFatalErrorAndExit() noexcept {
 }
 
 }  // namespace tintavo::win32
+
+#if defined(__GLIBCXX__)
+// libstdc++'s default terminate handler writes the exception's demangled type to standard error,
+// which a windowed program does not have, and links the demangler and a printf into the program
+// (some 50 KB). An exception that reaches std::terminate ends the program like any other
+// fatal error instead.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    if (std::current_exception()) tintavo::win32::ReportFatalErrorAndExit();
+    std::abort();
+}
+}  // namespace __gnu_cxx
+#endif

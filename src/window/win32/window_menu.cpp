@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "platform/win32/dib_surface.h"
 #include "platform/win32/handles.h"
@@ -16,10 +17,22 @@ void RemoveAllItems(HMENU menu) {
     while (::GetMenuItemCount(menu) > 0) ::DeleteMenu(menu, 0, MF_BYPOSITION);
 }
 
-// "&1  text" .. "&9  text", then "&0  text" for the tenth.
+// The access keys of a submenu's items, in order: the digits from 1, then 0, then letters.
+constexpr std::wstring_view kAccessKeys = L"1234567890ABCD";
+static_assert(kAccessKeys.size() >= kColourFormatCount && kAccessKeys.size() >= RecentColours::kLimit);
+
+constexpr const wchar_t* kPaletteItems[kPaletteLayoutCount] = {
+    L"&1  1 行に 1 色", L"&2  CSS 変数", L"&3  JSON", L"&4  GIMP パレット"};
+
+// "&1  text", "&2  text" and so on. An ampersand of the text is doubled, so that a menu shows it
+// instead of taking the next letter for an access key.
 std::wstring NumberedItem(std::size_t index, const std::u16string& text) {
-    const wchar_t digit = static_cast<wchar_t>(L'0' + (index + 1) % 10);
-    return std::wstring{L'&', digit, L' ', L' '} + ToWide(text);
+    std::wstring item{L'&', kAccessKeys[index], L' ', L' '};
+    for (wchar_t c : ToWide(text)) {
+        if (c == L'&') item += L'&';
+        item += c;
+    }
+    return item;
 }
 
 bool InRange(WPARAM command, UINT first, std::size_t count, std::size_t& index) {
@@ -71,10 +84,7 @@ void WindowMenu::FillFormats() {
 void WindowMenu::FillRecent() {
     RemoveAllItems(recent_);
     const auto& colours = colours_.OfferRecent();
-    if (colours.empty()) {
-        ::AppendMenuW(recent_, MF_STRING | MF_GRAYED, kNoRecentLine, L"(まだありません)");
-        return;
-    }
+    if (colours.empty()) ::AppendMenuW(recent_, MF_STRING | MF_GRAYED, kNoRecentLine, L"(まだありません)");
     for (std::size_t i = 0; i < colours.size(); ++i) {
         const std::wstring text = NumberedItem(i, ColourCode(colours[i]));
         MENUITEMINFOW item{};
@@ -88,6 +98,14 @@ void WindowMenu::FillRecent() {
         item.dwItemData = static_cast<ULONG_PTR>(colours[i]);
         ::InsertMenuItemW(recent_, static_cast<UINT>(i), TRUE, &item);
     }
+    // Made anew with the list, which owns it: removing the old items destroyed the old one.
+    const HMENU palette = ::CreatePopupMenu();
+    for (std::size_t i = 0; i < kPaletteLayoutCount; ++i) {
+        ::AppendMenuW(palette, MF_STRING, kFirstPaletteCommand + i * kCommandStep, kPaletteItems[i]);
+    }
+    ::AppendMenuW(recent_, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(recent_, MF_POPUP | (colours.empty() ? MF_GRAYED : MF_ENABLED), reinterpret_cast<UINT_PTR>(palette),
+                  L"すべてコピー(&A)");
 }
 
 bool WindowMenu::OnMeasureItem(MEASUREITEMSTRUCT& item, int dpi) const {
@@ -122,6 +140,10 @@ bool WindowMenu::RunColourCommand(WPARAM command) {
     }
     if (InRange(command, kFirstRecentCommand, RecentColours::kLimit, index)) {
         colours_.ChooseOffered(index);
+        return true;
+    }
+    if (InRange(command, kFirstPaletteCommand, kPaletteLayoutCount, index)) {
+        colours_.CopyOfferedPalette(static_cast<PaletteLayout>(index));
         return true;
     }
     return false;

@@ -8,7 +8,7 @@ namespace tintavo::win32 {
 
 // The picker's additions to its window menu (Alt+Space, or a right click on the title bar):
 // after a separator, the magnifier with a check mark while it is open, the submenus that copy
-// the colour in a format and bring back a recent colour, and a disabled line when another
+// the colour in a format and bring back a recent colour or copy them all, and a disabled line when another
 // program has the hold hotkey.
 class WindowMenu {
 public:
@@ -18,6 +18,7 @@ public:
     static constexpr UINT kNoRecentLine = 0x0030;
     static constexpr UINT kFirstFormatCommand = 0x0100;
     static constexpr UINT kFirstRecentCommand = 0x0200;
+    static constexpr UINT kFirstPaletteCommand = 0x0300;
     static constexpr UINT kCommandStep = 0x0010;
 
     WindowMenu(HWND window, ColourMenus& colours, bool hotkeyTaken);
