@@ -37,6 +37,7 @@ target_link_libraries(tintavo_win32 PUBLIC tintavo_platform user32 gdi32 uuid)
 # The picker's Win32 windows: Form1's controls at their design places, its fonts and resources,
 # its window menu, the magnifier, and what screen readers learn of the picker.
 add_library(tintavo_window_win32 STATIC
+    src/window/win32/colour_info_window.cpp
     src/window/win32/fonts.cpp
     src/window/win32/form_accessibility.cpp
     src/window/win32/form_window.cpp
@@ -63,7 +64,7 @@ add_test(NAME e2e_window
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/window_test.sh $<TARGET_FILE:tintavo> $<TARGET_FILE:probe>)
 set_tests_properties(e2e_window PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
 
-foreach(e2e_test sampling editors clipboard magnifier colour_menus)
+foreach(e2e_test sampling editors clipboard magnifier colour_menus colour_info)
     add_test(NAME e2e_${e2e_test}
         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${e2e_test}_test.sh $<TARGET_FILE:tintavo> $<TARGET_FILE:probe>)
     set_tests_properties(e2e_${e2e_test} PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)

@@ -11,7 +11,6 @@ namespace {
 constexpr std::array<std::u16string_view, 3> kComponentNames{u"R (赤)", u"G (緑)", u"B (青)"};
 constexpr std::u16string_view kCodeBoxName = u"カラーコード";
 constexpr std::u16string_view kSwatchName = u"色見本";
-constexpr std::u16string_view kClickAction = u"クリック";
 AccessibleDescription Described(std::u16string name, AccessibleRole role,
                                 std::optional<std::u16string> value = std::nullopt) {
     AccessibleDescription description;

@@ -15,6 +15,9 @@ namespace tintavo {
 // the pictures unnamed, so every control says explicitly what it is.
 enum class AccessibleRole { kStaticText, kEditableText, kScrollBar, kGraphic, kLink };
 
+// The verb of a link's default action.
+inline constexpr std::u16string_view kClickAction = u"クリック";
+
 struct AccessibleDescription {
     std::u16string name;
     AccessibleRole role = AccessibleRole::kStaticText;

@@ -38,10 +38,12 @@ const ColourFormatTexts& ColourMenus::OfferFormats() {
 }
 
 void ColourMenus::CopyOffered(std::size_t format) {
-    if (format >= offeredFormats_.size()) return;
-    const std::u16string text = offeredFormats_[format];
+    if (format < offeredFormats_.size()) CopyFormat(offeredColour_, offeredFormats_[format]);
+}
+
+void ColourMenus::CopyFormat(ColourValue colour, std::u16string text) {
     if (!CopyText(clipboard_, text)) return;
-    recent_.Add(offeredColour_);
+    recent_.Add(colour);
     Copied.Raise(text);
 }
 

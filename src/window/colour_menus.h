@@ -43,6 +43,8 @@ public:
     // Copies the offered text with the copy label's retries; a busy clipboard is left as it
     // was, and nothing is announced or remembered.
     void CopyOffered(std::size_t format);
+    // Copies a format's text of the colour the same way, for every other place that offers one.
+    void CopyFormat(ColourValue colour, std::u16string text);
 
     // The recent colours as the menu lists them.
     const std::vector<ColourValue>& OfferRecent();

@@ -308,8 +308,11 @@ e2e_unlocked() {
 }
 
 # probe ARGS...: runs the probe under the test's prefix and display; never hangs.
+# probe COMMAND...: runs probe.exe on the picker's window, or on the window whose class
+# E2E_PROBE_WINDOW names.
 probe() {
-    e2e_unlocked timeout 10 wine "$E2E_PROBE_EXE" "$@" 2>>"$E2E_RUN_DIR/probe.log"
+    e2e_unlocked timeout 10 wine "$E2E_PROBE_EXE" ${E2E_PROBE_WINDOW:+--window "$E2E_PROBE_WINDOW"} "$@" \
+        2>>"$E2E_RUN_DIR/probe.log"
 }
 
 e2e_tintavo_running() {

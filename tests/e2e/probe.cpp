@@ -2,6 +2,8 @@
 // Each subcommand prints its answer as tab-separated UTF-8 lines on stdout and exits 0,
 // or prints a reason on stderr and exits non-zero (1: no such window or control). A watchdog
 // ends the probe if the picker stops answering, so that a test can never hang on it.
+// "--window CLASS" before a command reads another window of the picker's instead, such as the
+// colour information's "TintavoColourInfo".
 //
 //   window              title, client width, client height, topmost (0/1), frame left, frame top,
 //                       visible (0/1), frame width, frame height, client left and top on the screen
@@ -130,8 +132,11 @@ RECT RectInParent(HWND child) {
     return rect;
 }
 
+// The window the commands read: the picker, or another of its windows named by --window.
+const wchar_t* gWindowClass = kFormClass;
+
 HWND FindForm() {
-    return FindWindowW(kFormClass, nullptr);
+    return FindWindowW(gWindowClass, nullptr);
 }
 
 bool ParseNumber(const wchar_t* text, long& value) {
@@ -633,6 +638,11 @@ int Usage() {
 }
 
 int Run(int argc, wchar_t** argv) {
+    if (argc >= 3 && std::wstring(argv[1]) == L"--window") {
+        gWindowClass = argv[2];
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 2) {
         return Usage();
     }

@@ -7,8 +7,8 @@
 
 namespace tintavo::win32 {
 
-LabelControl::LabelControl(HWND parent, int id, Label& model, Kind kind)
-    : ChildControl(parent, id, L"STATIC", SS_CENTER | SS_NOTIFY, 0), model_(model), kind_(kind) {
+LabelControl::LabelControl(HWND parent, int id, Label& model, Kind kind, DWORD textStyle)
+    : ChildControl(parent, id, L"STATIC", textStyle | SS_NOTIFY, 0), model_(model), kind_(kind) {
     ::SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     staticProc_ = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelControl::SubclassProc)));

@@ -5,13 +5,14 @@
 
 namespace tintavo::win32 {
 
-// A centred STATIC control showing a label, subclassed for the label's mouse events. A link
-// label shows the hand cursor.
+// A STATIC control showing a label, centred unless told otherwise, subclassed for the label's
+// mouse events. A link label shows the hand cursor.
 class LabelControl final : public ChildControl, private Label::View {
 public:
     enum class Kind { kCaption, kLink };
 
-    LabelControl(HWND parent, int id, Label& model, Kind kind);
+    // textStyle: the STATIC's SS_ style of its text.
+    LabelControl(HWND parent, int id, Label& model, Kind kind, DWORD textStyle = SS_CENTER);
     ~LabelControl() override;
 
     // The fonts for the label without and with underline.

@@ -101,10 +101,17 @@ struct FormWindow::Children {
 };
 
 // Brackets the handling of a message that may change the controls: their windows are written
-// once, as the handlers leave them, and then a screen reader hears of a new swatch colour.
+// once, as the handlers leave them, and then a screen reader hears of a new swatch colour. The
+// open colour information shows the colour the handlers left.
 struct FormWindow::ChangeScope {
-    explicit ChangeScope(FormAccessibility& accessibility) noexcept : swatch(accessibility) {}
+    explicit ChangeScope(FormWindow& window) noexcept : owner(window), swatch(*window.accessibility_) {}
+    ~ChangeScope() {
+        if (owner.colourInfoWindow_) owner.colourInfoWindow_->AfterChange();
+    }
+    ChangeScope(const ChangeScope&) = delete;
+    ChangeScope& operator=(const ChangeScope&) = delete;
 
+    FormWindow& owner;
     FormAccessibility::SwatchChange swatch;
     ViewBatch writes;
 };
@@ -117,6 +124,7 @@ void FormWindow::Create(HINSTANCE instance) {
     instance_ = instance;
     PictureControl::RegisterClass(instance);
     MagnifierWindow::RegisterClass(instance);
+    ColourInfoWindow::RegisterClass(instance);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &FormWindow::WindowProc;
@@ -147,6 +155,7 @@ void FormWindow::Create(HINSTANCE instance) {
     platform_.clipboard().SetOwner(hwnd_);
     children_ = std::make_unique<Children>(hwnd_, *form_);
     colourMenus_ = std::make_unique<ColourMenus>(*form_, platform_.clipboard());
+    colourInfo_ = std::make_unique<ColourInfo>(*form_, *colourMenus_);
     accessibility_ =
         std::make_unique<FormAccessibility>(*form_, colourMenus_->Copied, children_->All(), children_->label5);
     ApplyDpi(dpi_);
@@ -177,6 +186,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND: return OnSystemCommand(wParam, lParam);
     case WM_HOTKEY: OnHotkey(wParam); return 0;
     case MagnifierWindow::kClosedMessage: OnMagnifierClosed(); return 0;
+    case ColourInfoWindow::kClosedMessage: OnColourInfoClosed(); return 0;
     case WM_COMMAND: OnCommand(wParam, lParam); return 0;
     case WM_INITMENUPOPUP:
         windowMenu_->OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
@@ -269,7 +279,7 @@ void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     case EN_SETFOCUS: box->OnFocusChanged(true); break;
     case EN_KILLFOCUS: box->OnFocusChanged(false); break;
     case EN_CHANGE: {
-        const ChangeScope scope(*accessibility_);
+        const ChangeScope scope(*this);
         box->OnChange();
         break;
     }
@@ -278,7 +288,7 @@ void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void FormWindow::OnHorizontalScroll(WPARAM wParam, LPARAM lParam) {
-    const ChangeScope scope(*accessibility_);
+    const ChangeScope scope(*this);
     for (ScrollBarControl& bar : children_->hscroll1) {
         if (bar.hwnd() == reinterpret_cast<HWND>(lParam)) bar.OnScroll(LOWORD(wParam));
     }
@@ -296,7 +306,7 @@ void FormWindow::OnActivate(WPARAM wParam) {
 
 void FormWindow::OnTimer(WPARAM id) {
     if (id != kTimerId) return;
-    const ChangeScope scope(*accessibility_);
+    const ChangeScope scope(*this);
     form_->Timer1.Tick.Raise();
     if (magnifier_) magnifier_->AfterTick(form_->Capturing, recording_.LastCursor());
 }
@@ -311,7 +321,11 @@ bool FormWindow::OnMenuCommand(WPARAM command) {
         ToggleMagnifier();
         return true;
     }
-    const ChangeScope scope(*accessibility_);
+    if (WindowMenu::IsColourInfoCommand(command)) {
+        ToggleColourInfo();
+        return true;
+    }
+    const ChangeScope scope(*this);
     return windowMenu_->RunColourCommand(command);
 }
 
@@ -335,9 +349,25 @@ void FormWindow::ToggleMagnifier() {
     windowMenu_->CheckMagnifier(magnifier_ != nullptr);
 }
 
+void FormWindow::OnColourInfoClosed() {
+    if (colourInfoWindow_) ToggleColourInfo();
+}
+
+void FormWindow::ToggleColourInfo() {
+    if (colourInfoWindow_) {
+        colourInfoWindow_.reset();
+    } else {
+        std::optional<RECT> magnifierFrame;
+        if (magnifier_ && magnifier_->hwnd()) ::GetWindowRect(magnifier_->hwnd(), &magnifierFrame.emplace());
+        colourInfoWindow_ = std::make_unique<ColourInfoWindow>(*colourInfo_, instance_, hwnd_, magnifierFrame);
+    }
+    windowMenu_->CheckColourInfo(colourInfoWindow_ != nullptr);
+}
+
 void FormWindow::OnDestroy() {
     ::KillTimer(hwnd_, kTimerId);
     magnifier_.reset();
+    colourInfoWindow_.reset();
     holdHotkey_.reset();
     accessibility_.reset();
     children_.reset();

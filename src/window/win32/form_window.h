@@ -7,9 +7,11 @@
 #include "platform/cursor_recording_platform.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
+#include "window/colour_info.h"
 #include "window/colour_menus.h"
 #include "window/form1.h"
 #include "window/hold_hotkey.h"
+#include "window/win32/colour_info_window.h"
 #include "window/win32/fonts.h"
 #include "window/win32/form_accessibility.h"
 #include "window/win32/magnifier_window.h"
@@ -54,8 +56,10 @@ private:
     bool OnMenuCommand(WPARAM command);
     void OnHotkey(WPARAM id);
     void OnMagnifierClosed();
+    void OnColourInfoClosed();
     void OnDestroy();
     void ToggleMagnifier();
+    void ToggleColourInfo();
     bool PreviewCharacter(MSG& message);
     void MoveFocus(bool backwards);
 
@@ -71,6 +75,9 @@ private:
     std::unique_ptr<ColourMenus> colourMenus_;
     std::unique_ptr<WindowMenu> windowMenu_;
     std::unique_ptr<MagnifierWindow> magnifier_;
+    // Kept for the session, so that the reference colour outlives the window.
+    std::unique_ptr<ColourInfo> colourInfo_;
+    std::unique_ptr<ColourInfoWindow> colourInfoWindow_;
     // Destroyed before the controls: its subclasses sit on top of the copy label's own.
     std::unique_ptr<FormAccessibility> accessibility_;
     FontSet fonts_;

@@ -23,6 +23,8 @@ public:
     MagnifierWindow(const MagnifierWindow&) = delete;
     MagnifierWindow& operator=(const MagnifierWindow&) = delete;
 
+    HWND hwnd() const noexcept { return hwnd_; }
+
     // After each tick of the picker; repaints only when the picture changed.
     void AfterTick(bool sampling, CursorPoint sampled);
 

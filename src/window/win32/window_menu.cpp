@@ -56,6 +56,7 @@ WindowMenu::WindowMenu(HWND window, ColourMenus& colours, bool hotkeyTaken)
       colours_(colours) {
     ::AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(menu_, MF_STRING | MF_UNCHECKED, kMagnifierCommand, L"拡大鏡(&Z)");
+    ::AppendMenuW(menu_, MF_STRING | MF_UNCHECKED, kColourInfoCommand, L"色の情報(&I)");
     // The window menu owns its submenus from here on and destroys them with itself.
     ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(formats_), L"形式を選んでコピー(&F)");
     ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(recent_), L"最近の色(&H)");
@@ -66,6 +67,10 @@ WindowMenu::WindowMenu(HWND window, ColourMenus& colours, bool hotkeyTaken)
 
 void WindowMenu::CheckMagnifier(bool open) {
     ::CheckMenuItem(menu_, kMagnifierCommand, MF_BYCOMMAND | (open ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void WindowMenu::CheckColourInfo(bool open) {
+    ::CheckMenuItem(menu_, kColourInfoCommand, MF_BYCOMMAND | (open ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void WindowMenu::OnInitMenuPopup(HMENU popup) {

@@ -7,7 +7,8 @@
 namespace tintavo::win32 {
 
 // The picker's additions to its window menu (Alt+Space, or a right click on the title bar):
-// after a separator, the magnifier with a check mark while it is open, the submenus that copy
+// after a separator, the magnifier and the colour information, each with a check mark while it
+// is open, the submenus that copy
 // the colour in a format and bring back a recent colour or copy them all, and a disabled line when another
 // program has the hold hotkey.
 class WindowMenu {
@@ -16,6 +17,7 @@ public:
     static constexpr UINT kMagnifierCommand = 0x0010;
     static constexpr UINT kHotkeyTakenLine = 0x0020;
     static constexpr UINT kNoRecentLine = 0x0030;
+    static constexpr UINT kColourInfoCommand = 0x0040;
     static constexpr UINT kFirstFormatCommand = 0x0100;
     static constexpr UINT kFirstRecentCommand = 0x0200;
     static constexpr UINT kFirstPaletteCommand = 0x0300;
@@ -24,7 +26,9 @@ public:
     WindowMenu(HWND window, ColourMenus& colours, bool hotkeyTaken);
 
     static bool IsMagnifierCommand(WPARAM command) { return (command & 0xFFF0) == kMagnifierCommand; }
+    static bool IsColourInfoCommand(WPARAM command) { return (command & 0xFFF0) == kColourInfoCommand; }
     void CheckMagnifier(bool open);
+    void CheckColourInfo(bool open);
 
     // WM_INITMENUPOPUP: a colour submenu is built anew each time it opens.
     void OnInitMenuPopup(HMENU popup);

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/win32/label_control.h"
+#include "window/colour_info.h"
+#include "window/win32/fonts.h"
+
+namespace tintavo::win32 {
+
+// The colour information's own window beside the picker: a small tool window, always on top,
+// that never takes the activation, one line of text or link a line, in the picker's fonts at
+// the DPI of its monitor. Lives from opening to closing; its close box asks the owner to end it.
+class ColourInfoWindow {
+public:
+    static constexpr wchar_t kClassName[] = L"TintavoColourInfo";
+    // Posted to the owner when the user closes the window.
+    static constexpr UINT kClosedMessage = WM_APP + 2;
+
+    static void RegisterClass(HINSTANCE instance);
+
+    // Opens the window beside its owner, the picker, clear of the magnifier's frame if it is open.
+    ColourInfoWindow(ColourInfo& info, HINSTANCE instance, HWND owner, std::optional<RECT> magnifier);
+    ~ColourInfoWindow();
+    ColourInfoWindow(const ColourInfoWindow&) = delete;
+    ColourInfoWindow& operator=(const ColourInfoWindow&) = delete;
+
+    // After a message that may have changed the swatch's colour.
+    void AfterChange() { info_.Update(); }
+
+private:
+    class LineAccessibility;
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateLines();
+    void ApplyDpi(int dpi);
+    void OnPaint();
+    LRESULT OnControlColour(WPARAM wParam, LPARAM lParam);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+
+    ColourInfo& info_;
+    HWND owner_ = nullptr;
+    HWND hwnd_ = nullptr;
+    int dpi_ = USER_DEFAULT_SCREEN_DPI;
+    FontSet fonts_;
+    std::vector<std::unique_ptr<LabelControl>> lines_;
+    std::vector<std::unique_ptr<LineAccessibility>> accessibility_;
+};
+
+}  // namespace tintavo::win32
