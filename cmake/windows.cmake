@@ -7,8 +7,9 @@ if(MSVC)
     set(TINTAVO_LINK_FLAGS /DYNAMICBASE /NXCOMPAT /HIGHENTROPYVA /OPT:REF)
     set(TINTAVO_CONSOLE_LINK_FLAGS "")
 else()
+    # No time stamp in the PE header, so that two builds of one commit are the same file.
     set(TINTAVO_LINK_FLAGS -static -municode -mwindows -s -Wl,--gc-sections
-        -Wl,--nxcompat -Wl,--dynamicbase -Wl,--high-entropy-va)
+        -Wl,--nxcompat -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--no-insert-timestamp)
     set(TINTAVO_CONSOLE_LINK_FLAGS -static -municode)
     set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 endif()

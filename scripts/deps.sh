@@ -9,6 +9,7 @@ packages=(
     wine wine64 fonts-wine
     xvfb xdotool xclip x11-xserver-utils x11-utils
     imagemagick fonts-ipafont-gothic
+    zip unzip
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the unit tests of the portable code (native g++), the same under
-# the sanitizers with the long-run leak test, a short fuzz run, then tintavo.exe and the
-# end-to-end tests under Wine, which start their own X server.
+# the sanitizers with the long-run leak test, a short fuzz run, then tintavo.exe, the check that
+# it builds to the same file elsewhere and of the release archive, and the end-to-end tests
+# under Wine, which start their own X server.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -19,4 +20,5 @@ bash tests/fuzz/run.sh 15
 
 cmake --preset windows
 cmake --build --preset windows -j2
+bash tests/release/check.sh
 ctest --preset e2e
