@@ -3,7 +3,9 @@
 # "形式を選んでコピー" (Alt+Space, F, its key) puts exactly its text on the clipboard and leaves the
 # sampling on; "最近の色" (Alt+Space, H, digit) brings a colour held before back into the boxes,
 # the scroll bars, the swatch and the code, and holds the sampling; its "すべてコピー" (A, digit)
-# copies all the recent colours at once.
+# copies all the recent colours at once. A right click on the swatch or the status line shows the
+# same additions as a context menu, a right drag does not move the window, and a number box keeps
+# its own menu.
 # Usage: colour_menus_test.sh [TINTAVO_EXE [PROBE_EXE]]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -50,6 +52,50 @@ check_recent() {
     e2e_assert_colour "the second newest recent colour" 51 102 153
 }
 
+magnifier_open() {
+    probe magnifier >/dev/null 2>&1
+}
+
+# right_click ID KEY...: a right click on a control, then, once a menu is open, the keys.
+right_click() {
+    local id=$1
+    shift
+    e2e_click_control "$id" 3 && wait_until 5 probe menu-popup >/dev/null && xdotool key "$@"
+}
+
+# Runs on the colour that check_recent leaves held.
+check_context_menu() {
+    right_click 1012 f 2 || e2e_fail "a right click on the status line opens a menu"
+    assert_eventually_eq "its F, 2 copies the CSS rgb() of the held colour" 5 "rgb(51, 102, 153)" probe clipboard
+    right_click 1001 z || e2e_fail "a right click on the swatch opens a menu"
+    wait_until 5 magnifier_open && e2e_pass "its Z opens the magnifier" || e2e_fail "Z did not open the magnifier"
+    right_click 1001 z || e2e_fail "a right click on the swatch opens a menu"
+    wait_until 5 e2e_no_magnifier && e2e_pass "and closes it" || e2e_fail "Z did not close the magnifier"
+
+    local before rect x y width height
+    before=$(frame_position)
+    rect=$(e2e_control_rect 1001) && read -r x y width height <<<"$rect"
+    e2e_pointer_to $((E2E_CLIENT_X + x + width / 2)) $((E2E_CLIENT_Y + y + height / 2))
+    xdotool mousedown 3 mousemove_relative 20 10 mousemove_relative 20 10 mouseup 3
+    wait_until 5 probe menu-popup >/dev/null && xdotool key Escape
+    wait_until 5 e2e_no_menu || e2e_fail "Escape closes the menu"
+    assert_eq "a right drag on the swatch leaves the window in place" "$before" "$(frame_position)"
+
+    right_click 1006 z || e2e_fail "a right click on a number box opens its menu"
+    ! wait_until 2 magnifier_open && e2e_pass "the number box's menu is the edit menu" ||
+        e2e_fail "a right click on a number box showed the picker's menu"
+    xdotool key Escape
+    wait_until 5 e2e_no_menu || e2e_fail "Escape closes the edit menu"
+}
+
+frame_position() {
+    e2e_read_window && echo "$E2E_FRAME_X $E2E_FRAME_Y"
+}
+
+e2e_no_magnifier() {
+    ! magnifier_open
+}
+
 e2e_start_xvfb
 e2e_acquire_prefix
 e2e_prepare_prefix 96
@@ -57,6 +103,7 @@ e2e_pointer_to 1000 700
 e2e_start_tintavo
 check_formats
 check_recent
-e2e_assert_alive "after both menus"
+check_context_menu
+e2e_assert_alive "after the menus"
 e2e_stop_tintavo
 e2e_finish

@@ -451,19 +451,20 @@ e2e_control_rect() {
     return 1
 }
 
-# Clicks a point of the client area, given in client pixels, as of the last e2e_read_window.
+# e2e_click_client X Y [BUTTON]: clicks a point of the client area, given in client pixels, as
+# of the last e2e_read_window; with the left button unless told.
 e2e_click_client() {
     e2e_pointer_to $((E2E_CLIENT_X + $1)) $((E2E_CLIENT_Y + $2))
-    xdotool click 1
+    xdotool click "${3:-1}"
 }
 
-# Clicks the middle of a control.
+# e2e_click_control ID [BUTTON]: clicks the middle of a control.
 e2e_click_control() {
     local rect x y width height
     rect=$(e2e_control_rect "$1") || return 1
     read -r x y width height <<<"$rect"
     e2e_read_window || return 1
-    e2e_click_client $((x + width / 2)) $((y + height / 2))
+    e2e_click_client $((x + width / 2)) $((y + height / 2)) "${2:-1}"
 }
 
 # e2e_type_into ID TEXT: puts the focus into an edit control by a click and replaces its text

@@ -45,6 +45,7 @@ using unique_hfont = UniqueHandle<HFONT, &::DeleteObject>;
 using unique_hbrush = UniqueHandle<HBRUSH, &::DeleteObject>;
 using unique_hicon = UniqueHandle<HICON, &::DestroyIcon>;
 using unique_hmodule = UniqueHandle<HMODULE, &::FreeLibrary>;
+using unique_hmenu = UniqueHandle<HMENU, &::DestroyMenu>;
 using unique_bstr = UniqueHandle<BSTR, &ole::SysFreeString>;
 
 // One reference to a COM object, released when done.

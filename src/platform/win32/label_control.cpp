@@ -50,8 +50,11 @@ LRESULT LabelControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK: OnButtonDown(message); return 0;
     case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
     case WM_MBUTTONUP: OnButtonUp(message, lParam); return 0;
+    case WM_RBUTTONUP:
+        OnButtonUp(message, lParam);
+        // The default procedure then asks the parent for a context menu (WM_CONTEXTMENU).
+        break;
     case WM_CAPTURECHANGED: pressedButtonUp_ = 0; return 0;
     case kPostedClick: model_.Click.Raise(); return 0;
     case WM_SETCURSOR:

@@ -61,7 +61,8 @@ LRESULT PictureControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
         if (::GetCapture() == hwnd()) ::ReleaseCapture();
-        return 0;
+        // The default procedure turns a right button's release into WM_CONTEXTMENU for the parent.
+        return ::DefWindowProcW(hwnd(), message, wParam, lParam);
     default: return ::DefWindowProcW(hwnd(), message, wParam, lParam);
     }
 }

@@ -1,5 +1,8 @@
 #include "window/win32/form_window.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
 #include <array>
 
 #include "platform/forms/view_batch.h"
@@ -197,6 +200,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
         if (windowMenu_->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
         return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_CONTEXTMENU:
+        if (OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
+        return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_HSCROLL: OnHorizontalScroll(wParam, lParam); return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: return OnControlColour(message, wParam, lParam);
@@ -327,6 +333,25 @@ bool FormWindow::OnMenuCommand(WPARAM command) {
     }
     const ChangeScope scope(*this);
     return windowMenu_->RunColourCommand(command);
+}
+
+// The window menu's additions as a context menu, for the swatch, the letter labels, the status
+// line and the window's own surface with its banner. The boxes and the scroll bars keep their
+// own menus, and the copy label's right click is its click.
+bool FormWindow::OnContextMenu(HWND target, LPARAM at) {
+    const ChildControl* child = children_->Find(target);
+    const std::array<const ChildControl*, 5> offering{&children_->picture2, &children_->label1, &children_->label2,
+                                                      &children_->label3, &children_->label4};
+    if (target != hwnd_ && std::find(offering.begin(), offering.end(), child) == offering.end()) return false;
+    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (at == -1) {
+        // From the keyboard (Shift+F10, the menu key): at the control, below its top-left corner.
+        RECT frame{};
+        ::GetWindowRect(target, &frame);
+        point = {frame.left, frame.top + (frame.bottom - frame.top) / 2};
+    }
+    if (const UINT command = windowMenu_->TrackContextMenu(hwnd_, point)) OnMenuCommand(command);
+    return true;
 }
 
 void FormWindow::OnHotkey(WPARAM id) {

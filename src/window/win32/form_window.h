@@ -54,6 +54,7 @@ private:
     void OnTimer(WPARAM id);
     LRESULT OnSystemCommand(WPARAM wParam, LPARAM lParam);
     bool OnMenuCommand(WPARAM command);
+    bool OnContextMenu(HWND target, LPARAM at);
     void OnHotkey(WPARAM id);
     void OnMagnifierClosed();
     void OnColourInfoClosed();

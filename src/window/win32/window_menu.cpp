@@ -50,46 +50,72 @@ bool IsColourSquare(UINT type, UINT id) {
 }  // namespace
 
 WindowMenu::WindowMenu(HWND window, ColourMenus& colours, bool hotkeyTaken)
-    : menu_(::GetSystemMenu(window, FALSE)),
-      formats_(::CreatePopupMenu()),
-      recent_(::CreatePopupMenu()),
-      colours_(colours) {
+    : menu_(::GetSystemMenu(window, FALSE)), colours_(colours), hotkeyTaken_(hotkeyTaken) {
     ::AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu_, MF_STRING | MF_UNCHECKED, kMagnifierCommand, L"拡大鏡(&Z)");
-    ::AppendMenuW(menu_, MF_STRING | MF_UNCHECKED, kColourInfoCommand, L"色の情報(&I)");
-    // The window menu owns its submenus from here on and destroys them with itself.
-    ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(formats_), L"形式を選んでコピー(&F)");
-    ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(recent_), L"最近の色(&H)");
-    if (hotkeyTaken) {
-        ::AppendMenuW(menu_, MF_STRING | MF_GRAYED, kHotkeyTakenLine, L"Ctrl+Alt+Enter は他のプログラムが使用中");
+    AppendAdditions(menu_);
+}
+
+void WindowMenu::AppendAdditions(HMENU menu) const {
+    const auto checked = [](bool open) -> UINT { return MF_STRING | (open ? MF_CHECKED : MF_UNCHECKED); };
+    // A menu owns its submenus from here on and destroys them with itself.
+    const auto submenu = [](Submenu kind) {
+        const HMENU popup = ::CreatePopupMenu();
+        MENUINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIM_MENUDATA;
+        info.dwMenuData = static_cast<ULONG_PTR>(kind);
+        ::SetMenuInfo(popup, &info);
+        return reinterpret_cast<UINT_PTR>(popup);
+    };
+    ::AppendMenuW(menu, checked(magnifierOpen_), kMagnifierCommand, L"拡大鏡(&Z)");
+    ::AppendMenuW(menu, checked(colourInfoOpen_), kColourInfoCommand, L"色の情報(&I)");
+    ::AppendMenuW(menu, MF_POPUP, submenu(Submenu::kFormats), L"形式を選んでコピー(&F)");
+    ::AppendMenuW(menu, MF_POPUP, submenu(Submenu::kRecent), L"最近の色(&H)");
+    if (hotkeyTaken_) {
+        ::AppendMenuW(menu, MF_STRING | MF_GRAYED, kHotkeyTakenLine, L"Ctrl+Alt+Enter は他のプログラムが使用中");
     }
 }
 
 void WindowMenu::CheckMagnifier(bool open) {
+    magnifierOpen_ = open;
     ::CheckMenuItem(menu_, kMagnifierCommand, MF_BYCOMMAND | (open ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void WindowMenu::CheckColourInfo(bool open) {
+    colourInfoOpen_ = open;
     ::CheckMenuItem(menu_, kColourInfoCommand, MF_BYCOMMAND | (open ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void WindowMenu::OnInitMenuPopup(HMENU popup) {
-    if (popup == formats_) FillFormats();
-    if (popup == recent_) FillRecent();
+UINT WindowMenu::TrackContextMenu(HWND owner, POINT at) const {
+    const unique_hmenu menu(::CreatePopupMenu());
+    AppendAdditions(menu.get());
+    return static_cast<UINT>(::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
 }
 
-void WindowMenu::FillFormats() {
-    RemoveAllItems(formats_);
-    const auto& texts = colours_.OfferFormats();
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        ::AppendMenuW(formats_, MF_STRING, kFirstFormatCommand + i * kCommandStep, NumberedItem(i, texts[i]).c_str());
+void WindowMenu::OnInitMenuPopup(HMENU popup) {
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_MENUDATA;
+    if (!::GetMenuInfo(popup, &info)) return;
+    switch (static_cast<Submenu>(info.dwMenuData)) {
+    case Submenu::kFormats: FillFormats(popup); break;
+    case Submenu::kRecent: FillRecent(popup); break;
+    case Submenu::kNone: break;
     }
 }
 
-void WindowMenu::FillRecent() {
-    RemoveAllItems(recent_);
+void WindowMenu::FillFormats(HMENU menu) {
+    RemoveAllItems(menu);
+    const auto& texts = colours_.OfferFormats();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ::AppendMenuW(menu, MF_STRING, kFirstFormatCommand + i * kCommandStep, NumberedItem(i, texts[i]).c_str());
+    }
+}
+
+void WindowMenu::FillRecent(HMENU menu) {
+    RemoveAllItems(menu);
     const auto& colours = colours_.OfferRecent();
-    if (colours.empty()) ::AppendMenuW(recent_, MF_STRING | MF_GRAYED, kNoRecentLine, L"(まだありません)");
+    if (colours.empty()) ::AppendMenuW(menu, MF_STRING | MF_GRAYED, kNoRecentLine, L"(まだありません)");
     for (std::size_t i = 0; i < colours.size(); ++i) {
         const std::wstring text = NumberedItem(i, ColourCode(colours[i]));
         MENUITEMINFOW item{};
@@ -101,15 +127,15 @@ void WindowMenu::FillRecent() {
         // which would show another colour.
         item.hbmpItem = HBMMENU_CALLBACK;
         item.dwItemData = static_cast<ULONG_PTR>(colours[i]);
-        ::InsertMenuItemW(recent_, static_cast<UINT>(i), TRUE, &item);
+        ::InsertMenuItemW(menu, static_cast<UINT>(i), TRUE, &item);
     }
     // Made anew with the list, which owns it: removing the old items destroyed the old one.
     const HMENU palette = ::CreatePopupMenu();
     for (std::size_t i = 0; i < kPaletteLayoutCount; ++i) {
         ::AppendMenuW(palette, MF_STRING, kFirstPaletteCommand + i * kCommandStep, kPaletteItems[i]);
     }
-    ::AppendMenuW(recent_, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(recent_, MF_POPUP | (colours.empty() ? MF_GRAYED : MF_ENABLED), reinterpret_cast<UINT_PTR>(palette),
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_POPUP | (colours.empty() ? MF_GRAYED : MF_ENABLED), reinterpret_cast<UINT_PTR>(palette),
                   L"すべてコピー(&A)");
 }
 

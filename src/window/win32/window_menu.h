@@ -6,8 +6,8 @@
 
 namespace tintavo::win32 {
 
-// The picker's additions to its window menu (Alt+Space, or a right click on the title bar):
-// after a separator, the magnifier and the colour information, each with a check mark while it
+// The picker's additions to its window menu (Alt+Space, or a right click on the title bar),
+// also shown on their own as the picker's context menu: the magnifier and the colour information, each with a check mark while it
 // is open, the submenus that copy
 // the colour in a format and bring back a recent colour or copy them all, and a disabled line when another
 // program has the hold hotkey.
@@ -30,6 +30,10 @@ public:
     void CheckMagnifier(bool open);
     void CheckColourInfo(bool open);
 
+    // Shows the same additions as a menu of their own at a screen point, as a right click on
+    // the picker asks; the command chosen, or 0 when the menu was closed without a choice.
+    UINT TrackContextMenu(HWND owner, POINT at) const;
+
     // WM_INITMENUPOPUP: a colour submenu is built anew each time it opens.
     void OnInitMenuPopup(HMENU popup);
 
@@ -42,13 +46,19 @@ public:
     bool RunColourCommand(WPARAM command);
 
 private:
-    void FillFormats();
-    void FillRecent();
+    // What a colour submenu lists, kept in the submenu's own data, so that the window menu's
+    // and the context menu's submenus are filled alike.
+    enum class Submenu : ULONG_PTR { kNone, kFormats, kRecent };
+
+    void AppendAdditions(HMENU menu) const;
+    void FillFormats(HMENU menu);
+    void FillRecent(HMENU menu);
 
     HMENU menu_ = nullptr;
-    HMENU formats_ = nullptr;
-    HMENU recent_ = nullptr;
     ColourMenus& colours_;
+    bool hotkeyTaken_;
+    bool magnifierOpen_ = false;
+    bool colourInfoOpen_ = false;
 };
 
 }  // namespace tintavo::win32
