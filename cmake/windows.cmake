@@ -65,7 +65,7 @@ add_test(NAME e2e_window
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/window_test.sh $<TARGET_FILE:tintavo> $<TARGET_FILE:probe>)
 set_tests_properties(e2e_window PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
 
-foreach(e2e_test sampling editors clipboard magnifier colour_menus colour_info)
+foreach(e2e_test sampling editors clipboard magnifier colour_menus colour_info precise_pick)
     add_test(NAME e2e_${e2e_test}
         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${e2e_test}_test.sh $<TARGET_FILE:tintavo> $<TARGET_FILE:probe>)
     set_tests_properties(e2e_${e2e_test} PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)

@@ -1,10 +1,10 @@
 #include "magnifier/magnifier.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <utility>
 
+#include "colour/contrast.h"
 #include "platform/window_dc.h"
 
 namespace tintavo {
@@ -13,26 +13,6 @@ namespace {
 constexpr ColourValue kBlack = 0x000000;
 constexpr ColourValue kWhite = 0xFFFFFF;
 constexpr int kSquareAt96Dpi = 9;
-
-double Linear(int channel) {
-    const double value = channel / 255.0;
-    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-}
-
-double RelativeLuminance(ColourValue colour) {
-    return 0.2126 * Linear(colour & 0xFF) + 0.7152 * Linear((colour >> 8) & 0xFF) +
-           0.0722 * Linear((colour >> 16) & 0xFF);
-}
-
-// The part of a rectangle that lies on a monitor; empty (width 0) when none does.
-PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
-    const int left = std::max(a.x, b.x);
-    const int top = std::max(a.y, b.y);
-    const int right = std::min(a.x + a.width, b.x + b.width);
-    const int bottom = std::min(a.y + a.height, b.y + b.height);
-    if (right <= left || bottom <= top) return {};
-    return {left, top, right - left, bottom - top};
-}
 
 }  // namespace
 
@@ -76,7 +56,7 @@ bool Magnifier::ReadInto(ImageSurface& target, CursorPoint centre) {
     // One copy per monitor the block touches: normally one, which covers the whole block.
     const std::vector<PixelRect>& monitors = platform_.GetScreen().Monitors();
     const bool onOneMonitor = std::any_of(monitors.begin(), monitors.end(), [&](const PixelRect& monitor) {
-        const PixelRect part = Intersect(block, monitor);
+        const PixelRect part = Intersection(block, monitor);
         return part.width == kMagnifiedSide && part.height == kMagnifiedSide;
     });
     if (!onOneMonitor) target.Fill(kBlack);
@@ -84,7 +64,7 @@ bool Magnifier::ReadInto(ImageSurface& target, CursorPoint centre) {
     WindowsApi& api = platform_.Api();
     std::optional<WindowDc> screen;
     for (const PixelRect& monitor : monitors) {
-        const PixelRect part = Intersect(block, monitor);
+        const PixelRect part = Intersection(block, monitor);
         if (part.width == 0) continue;
         if (!screen) screen.emplace(api, 0);
         if (screen->get() == 0) return false;

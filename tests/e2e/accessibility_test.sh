@@ -170,10 +170,10 @@ check_tab_order() {
     local key id
     e2e_focus_tintavo || e2e_fail "the picker's window takes the keyboard focus"
     wait_until 5 e2e_output_is 1006 probe focus-id || e2e_fail "the focus is in the red box"
-    for id in 1007 1008 1009 1010 1011 1013 1006; do
+    for id in 1007 1008 1009 1010 1011 1013 1001 1006; do
         assert_eventually_eq "Tab moves the focus to $id" 3 "$id" focus_after_tab Tab
     done
-    assert_eventually_eq "Shift+Tab moves the focus back to 1013" 3 1013 focus_after_tab shift+Tab
+    assert_eventually_eq "Shift+Tab moves the focus back to the swatch" 3 1001 focus_after_tab shift+Tab
 }
 
 # resources: the picker's private memory (KiB), GDI and USER objects and kernel handles, as

@@ -565,7 +565,7 @@ e2e_colour_code() {
 }
 
 # The swatch's colour on the screen: the pixel at its centre as Wine reads it, and the distinct
-# colours of its whole inside (within its one-pixel border) as the X server holds them.
+# colours of its whole inside as the X server holds them.
 e2e_swatch_centre_pixel() {
     local rect x y width height
     rect=$(e2e_control_rect 1001) || return 1
@@ -577,7 +577,8 @@ e2e_swatch_colours() {
     local rect x y width height
     rect=$(e2e_control_rect 1001) || return 1
     read -r x y width height <<<"$rect"
-    e2e_screen_colours $((E2E_CLIENT_X + x + 1)) $((E2E_CLIENT_Y + y + 1)) $((width - 2)) $((height - 2))
+    # Inside its border and the focus rectangle it shows while it has the keyboard focus.
+    e2e_screen_colours $((E2E_CLIENT_X + x + 2)) $((E2E_CLIENT_Y + y + 2)) $((width - 4)) $((height - 4))
 }
 
 # e2e_assert_colour DESCRIPTION R G B [TEXT1 TEXT2 TEXT3]: the picker shows the colour in the

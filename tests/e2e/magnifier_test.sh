@@ -154,7 +154,7 @@ check_opening_and_placement() {
         e2e_fail "$dpi dpi: it should open below the picker (frame $E2E_FRAME_X,$E2E_FRAME_Y ${E2E_FRAME_W}x$E2E_FRAME_H), its client area is at $mag_x,$mag_y"
     fi
     assert_eq "$dpi dpi: the picker keeps the activation" "Tintavo!" "$(probe foreground)"
-    assert_eq "$dpi dpi: the number box keeps the keyboard focus" 1006 "$(probe focus-id)"
+    assert_eq "$dpi dpi: the swatch keeps the keyboard focus" 1001 "$(probe focus-id)"
 
     local size
     size=$(menu_shot "$E2E_RUN_DIR/menu-open-$dpi.png") || true

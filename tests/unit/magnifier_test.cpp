@@ -4,7 +4,7 @@
 
 #include "magnifier/magnifier.h"
 #include "magnifier/placement.h"
-#include "platform/cursor_recording_platform.h"
+#include "platform/sampling_platform.h"
 #include "platform/headless/headless_platform.h"
 #include "window/form1.h"
 
@@ -63,9 +63,9 @@ protected:
     }
 
     headless::HeadlessPlatform platform;
-    CursorRecordingPlatform recording{platform};
+    SamplingPlatform recording{platform};
     Form1 form{recording, 96};
-    Magnifier magnifier{recording};
+    Magnifier magnifier{platform};
     bool repainted = false;
 };
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "picker_fixture.h"
+#include "platform/sampling_platform.h"
+#include "window/pointer_step.h"
 
 namespace tintavo {
 namespace {
@@ -160,6 +162,57 @@ TEST_F(SamplingTickAt144Dpi, CopiesExactlyThePixelUnderTheCursor) {
               (ApiCall{"StretchBlt", {form.Picture2.hDC(), 0, 0, 118, 142, form.Picture1.hDC(), 0, 0, 1, 1}}));
     EXPECT_EQ(form.Text2.Text(), u"#EFCDAB");
     EXPECT_EQ(form.Picture2.Point(0, 0), 0xABCDEF);
+}
+
+TEST(SampleArea, TheMeanRoundsEachChannelHalfUp) {
+    const std::vector<ColourValue> fourWhite{0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0, 0, 0, 0, 0};
+    const std::vector<ColourValue> fiveWhite{0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0, 0, 0, 0};
+    EXPECT_EQ(MeanColour(fourWhite), 0x717171);
+    EXPECT_EQ(MeanColour(fiveWhite), 0x8E8E8E);
+    EXPECT_EQ(MeanColour(std::vector<ColourValue>{0x010203, 0x020304}), 0x020304) << "1.5, 2.5 and 3.5 round up";
+    EXPECT_EQ(MeanColour({}), 0);
+}
+
+// In the corner of a monitor left of the primary one, a 3 × 3 area has 4 pixels on the monitor;
+// only they are read and counted.
+TEST(SampleArea, TheTickTakesTheMeanOfTheAreaThatLiesOnAMonitor) {
+    headless::HeadlessPlatform platform;
+    SamplingPlatform sampling{platform};
+    Form1 form{sampling, 96};
+    form.Form_Load();
+    platform.fake().SetScreen(PixelGrid(-1280, 0, 3200, 1200, 0x0000FF));
+    platform.screen().SetMonitors({{0, 0, 1920, 1080}, {-1280, 100, 1280, 1024}});
+    for (int x : {-1280, -1279}) {
+        for (int y : {100, 101}) platform.fake().ScreenImage().At(x, y) = x == -1280 && y == 100 ? 0x000000 : 0xFFFFFF;
+    }
+    platform.fake().SetCursor(-1280, 100);
+    sampling.SetSampleSide(3);
+    platform.fake().ClearCalls();
+    form.Timer1.Tick.Raise();
+    EXPECT_EQ(form.Text2.Text(), u"#BFBFBF") << "three white pixels and one black";
+    const ApiCall& read = platform.fake().Calls()[3];
+    EXPECT_EQ(std::vector<std::intptr_t>(read.args.begin() + 1, read.args.end() - 1),
+              (std::vector<std::intptr_t>{1, 1, 2, 2, read.args[5], -1280, 100})) << "only the monitor's pixels";
+}
+
+TEST(PointerStep, MovesOntoAnyMonitorAndStopsAtTheDesktopsEdge) {
+    const std::vector<PixelRect> monitors{{0, 0, 1920, 1080}, {-1280, 100, 1280, 1024}};
+    const struct {
+        CursorPoint from;
+        int dx, dy;
+        CursorPoint to;
+    } cases[] = {
+        {{10, 10}, 1, 0, {11, 10}},
+        {{0, 500}, -1, 0, {-1, 500}},          // onto the monitor on the left
+        {{1915, 500}, 10, 0, {1919, 500}},     // stops at the right edge
+        {{0, 50}, -10, 0, {0, 50}},            // left of it lies no monitor there
+        {{-1280, 1120}, 0, 10, {-1280, 1123}},
+        {{-5, 50}, 1, 0, {-5, 50}},            // a pointer between the monitors stays
+    };
+    for (const auto& c : cases) {
+        const CursorPoint to = StepPointer(c.from, c.dx, c.dy, monitors);
+        EXPECT_EQ((std::vector<int>{to.x, to.y}), (std::vector<int>{c.to.x, c.to.y})) << c.from.x << ", " << c.from.y;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
@@ -14,6 +15,16 @@ struct PixelRect {
     int width = 0;
     int height = 0;
 };
+
+// The part two rectangles share; empty (width 0) when they share none.
+inline PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
+    const int left = std::max(a.x, b.x);
+    const int top = std::max(a.y, b.y);
+    const int right = std::min(a.x + a.width, b.x + b.width);
+    const int bottom = std::min(a.y + a.height, b.y + b.height);
+    if (right <= left || bottom <= top) return {};
+    return {left, top, right - left, bottom - top};
+}
 
 // The persistent image behind a picture box: a bitmap with a device context of its own that
 // keeps whatever is drawn into it. Sizes and coordinates are physical pixels.

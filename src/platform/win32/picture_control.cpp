@@ -33,8 +33,8 @@ void PictureControl::RegisterClass(HINSTANCE instance) {
     ::RegisterClassExW(&windowClass);
 }
 
-PictureControl::PictureControl(HWND parent, int id, PictureBox& model, bool bordered)
-    : ChildControl(parent, id, kClassName, bordered ? WS_BORDER : 0, 0), model_(model) {
+PictureControl::PictureControl(HWND parent, int id, PictureBox& model, DWORD style)
+    : ChildControl(parent, id, kClassName, style, 0), model_(model) {
     ::SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     model_.AttachView(this);
 }
@@ -54,6 +54,11 @@ LRESULT PictureControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+        ::InvalidateRect(hwnd(), nullptr, FALSE);
+        return ::DefWindowProcW(hwnd(), message, wParam, lParam);
     case WM_LBUTTONDOWN: OnButtonDown(kLeftButton, wParam, lParam); return 0;
     case WM_RBUTTONDOWN: OnButtonDown(kRightButton, wParam, lParam); return 0;
     case WM_MBUTTONDOWN: OnButtonDown(kMiddleButton, wParam, lParam); return 0;
@@ -71,6 +76,12 @@ void PictureControl::OnPaint() {
     PaintScope paint(hwnd());
     const auto& image = static_cast<const DibSurface&>(model_.Image());
     ::BitBlt(paint.dc(), 0, 0, image.Width(), image.Height(), image.dc(), 0, 0, SRCCOPY);
+    const bool cuesHidden = (::SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+    if (::GetFocus() == hwnd() && !cuesHidden) {
+        RECT client{};
+        ::GetClientRect(hwnd(), &client);
+        ::DrawFocusRect(paint.dc(), &client);
+    }
 }
 
 void PictureControl::OnButtonDown(std::int16_t button, WPARAM keys, LPARAM at) {

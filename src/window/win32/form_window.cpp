@@ -13,6 +13,7 @@
 #include "platform/win32/scroll_bar_control.h"
 #include "resource_ids.h"
 #include "window/layout.h"
+#include "window/pointer_step.h"
 
 namespace tintavo::win32 {
 namespace {
@@ -20,6 +21,7 @@ namespace {
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr UINT_PTR kTimerId = 1;
+constexpr int kShiftPointerStep = 10;
 constexpr int kBannerWidth = 200;
 constexpr int kBannerHeight = 32;
 constexpr ColourValue kWhite = 0xFFFFFF;
@@ -47,8 +49,8 @@ HICON LoadAppIcon(HINSTANCE instance, int metric, int dpi) {
 // The fifteen controls, created in tab order.
 struct FormWindow::Children {
     Children(HWND parent, Form1& form)
-        : picture2(parent, Id(ControlId::kPicture2), form.Picture2, true),
-          picture1(parent, Id(ControlId::kPicture1), form.Picture1, false),
+        : picture2(parent, Id(ControlId::kPicture2), form.Picture2, WS_BORDER | WS_TABSTOP),
+          picture1(parent, Id(ControlId::kPicture1), form.Picture1, 0),
           label1(parent, Id(ControlId::kLabel1), form.Label1, LabelControl::Kind::kCaption),
           label2(parent, Id(ControlId::kLabel2), form.Label2, LabelControl::Kind::kCaption),
           label3(parent, Id(ControlId::kLabel3), form.Label3, LabelControl::Kind::kCaption),
@@ -119,7 +121,7 @@ struct FormWindow::ChangeScope {
     ViewBatch writes;
 };
 
-FormWindow::FormWindow(Win32Platform& platform) : platform_(platform), recording_(platform) {}
+FormWindow::FormWindow(Win32Platform& platform) : platform_(platform), sampling_(platform) {}
 
 FormWindow::~FormWindow() = default;
 
@@ -150,7 +152,7 @@ void FormWindow::Create(HINSTANCE instance) {
     const SIZE size = WindowSizeFor(dpi_);
     ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    form_ = std::make_unique<Form1>(recording_, dpi_);
+    form_ = std::make_unique<Form1>(sampling_, dpi_);
     // The timer runs from the window's creation: its first tick comes 100 ms from here, not
     // from the end of the set-up below. No message is taken from the queue before Create returns.
     ::SetTimer(hwnd_, kTimerId, static_cast<UINT>(form_->Timer1.Interval()), nullptr);
@@ -166,7 +168,8 @@ void FormWindow::Create(HINSTANCE instance) {
     windowMenu_ = std::make_unique<WindowMenu>(hwnd_, *colourMenus_, !holdHotkey_->Registered());
 
     form_->Form_Load();
-    lastFocus_ = children_->text1[0].hwnd();
+    // The swatch is first in the tab order, so the keyboard starts on the colour.
+    lastFocus_ = children_->picture2.hwnd();
     ::SetFocus(lastFocus_);
 }
 
@@ -314,7 +317,7 @@ void FormWindow::OnTimer(WPARAM id) {
     if (id != kTimerId) return;
     const ChangeScope scope(*this);
     form_->Timer1.Tick.Raise();
-    if (magnifier_) magnifier_->AfterTick(form_->Capturing, recording_.LastCursor());
+    if (magnifier_) magnifier_->AfterTick(form_->Capturing, sampling_.LastCursor());
 }
 
 LRESULT FormWindow::OnSystemCommand(WPARAM wParam, LPARAM lParam) {
@@ -329,6 +332,12 @@ bool FormWindow::OnMenuCommand(WPARAM command) {
     }
     if (WindowMenu::IsColourInfoCommand(command)) {
         ToggleColourInfo();
+        return true;
+    }
+    if (const int side = WindowMenu::SampleSideOf(command)) {
+        sampling_.SetSampleSide(side);
+        windowMenu_->MarkSampleSide(side);
+        if (magnifier_) magnifier_->FrameSide(side);
         return true;
     }
     const ChangeScope scope(*this);
@@ -369,7 +378,8 @@ void FormWindow::ToggleMagnifier() {
         magnifier_.reset();
     } else {
         // It opens on the block around the pixel the last tick read, also while held.
-        magnifier_ = std::make_unique<MagnifierWindow>(recording_, instance_, hwnd_, recording_.LastCursor());
+        magnifier_ = std::make_unique<MagnifierWindow>(platform_, instance_, hwnd_, sampling_.LastCursor());
+        magnifier_->FrameSide(sampling_.SampleSide());
     }
     windowMenu_->CheckMagnifier(magnifier_ != nullptr);
 }
@@ -407,10 +417,33 @@ bool FormWindow::PreviewMessage(MSG& message) {
         MoveFocus(::GetKeyState(VK_SHIFT) < 0);
         return true;
     }
+    if (message.message == WM_KEYDOWN && message.hwnd == children_->picture2.hwnd()) {
+        return MovePointerByArrow(message.wParam);
+    }
     if (message.message == WM_CHAR) {
         return Guarded([&] { return static_cast<LRESULT>(PreviewCharacter(message)); }) != 0;
     }
     return false;
+}
+
+// An arrow key on the swatch moves the pointer one physical pixel, ten with Shift, so that the
+// next tick samples the pixel beside; each repeat of a held key moves it once more.
+bool FormWindow::MovePointerByArrow(WPARAM key) {
+    int dx = 0;
+    int dy = 0;
+    switch (key) {
+    case VK_LEFT: dx = -1; break;
+    case VK_RIGHT: dx = 1; break;
+    case VK_UP: dy = -1; break;
+    case VK_DOWN: dy = 1; break;
+    default: return false;
+    }
+    const int step = ::GetKeyState(VK_SHIFT) < 0 ? kShiftPointerStep : 1;
+    POINT at{};
+    if (!::GetCursorPos(&at)) return true;
+    const CursorPoint to = StepPointer({at.x, at.y}, dx * step, dy * step, platform_.screen().Monitors());
+    ::SetCursorPos(to.x, to.y);
+    return true;
 }
 
 bool FormWindow::PreviewCharacter(MSG& message) {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/cursor_recording_platform.h"
+#include "platform/sampling_platform.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
 #include "window/colour_info.h"
@@ -62,11 +62,13 @@ private:
     void ToggleMagnifier();
     void ToggleColourInfo();
     bool PreviewCharacter(MSG& message);
+    bool MovePointerByArrow(WPARAM key);
     void MoveFocus(bool backwards);
 
     Win32Platform& platform_;
-    // The form's Windows calls pass through it, so the magnifier knows the pixel a tick read.
-    CursorRecordingPlatform recording_;
+    // The form's Windows calls pass through it, so that the magnifier knows the pixel a tick
+    // read and the tick can average an area.
+    SamplingPlatform sampling_;
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;

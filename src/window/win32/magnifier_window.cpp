@@ -69,6 +69,11 @@ MagnifierWindow::~MagnifierWindow() {
     if (hwnd_) ::DestroyWindow(hwnd_);
 }
 
+void MagnifierWindow::FrameSide(int side) {
+    framedSide_ = side;
+    if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
 void MagnifierWindow::AfterTick(bool sampling, CursorPoint sampled) {
     if (hwnd_ && magnifier_.AfterTick(sampling, sampled)) ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
@@ -105,9 +110,10 @@ void MagnifierWindow::OnPaint() {
     ::SetStretchBltMode(paint.dc(), COLORONCOLOR);
     ::StretchBlt(paint.dc(), 0, 0, side, side, reinterpret_cast<HDC>(magnifier_.Picture().Dc()), 0, 0,
                  kMagnifiedSide, kMagnifiedSide, SRCCOPY);
-    // The frame lies on the middle square's own outermost pixels.
-    const int middle = kMagnifiedCentre * square_;
-    const RECT frame{middle, middle, middle + square_, middle + square_};
+    // The frame lies on the framed block's own outermost pixels.
+    const int first = (kMagnifiedCentre - framedSide_ / 2) * square_;
+    const int framed = framedSide_ * square_;
+    const RECT frame{first, first, first + framed, first + framed};
     const int brush = magnifier_.FrameColour() == 0 ? BLACK_BRUSH : WHITE_BRUSH;
     ::FrameRect(paint.dc(), &frame, static_cast<HBRUSH>(::GetStockObject(brush)));
 }

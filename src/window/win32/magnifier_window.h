@@ -25,6 +25,9 @@ public:
 
     HWND hwnd() const noexcept { return hwnd_; }
 
+    // Frames the block of side × side squares that the sampling tick averages.
+    void FrameSide(int side);
+
     // After each tick of the picker; repaints only when the picture changed.
     void AfterTick(bool sampling, CursorPoint sampled);
 
@@ -41,6 +44,7 @@ private:
     HWND owner_ = nullptr;
     HWND hwnd_ = nullptr;
     int square_ = 0;
+    int framedSide_ = 1;
 };
 
 }  // namespace tintavo::win32

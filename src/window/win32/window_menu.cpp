@@ -21,6 +21,10 @@ void RemoveAllItems(HMENU menu) {
 constexpr std::wstring_view kAccessKeys = L"1234567890ABCD";
 static_assert(kAccessKeys.size() >= kColourFormatCount && kAccessKeys.size() >= RecentColours::kLimit);
 
+// The sides of the sample area, the pixel under the pointer first, with their items.
+constexpr int kSampleSides[] = {1, 3, 5, 7};
+constexpr const wchar_t* kSampleAreaItems[] = {L"&1  1 × 1", L"&3  3 × 3 の平均", L"&5  5 × 5 の平均", L"&7  7 × 7 の平均"};
+
 constexpr const wchar_t* kPaletteItems[kPaletteLayoutCount] = {
     L"&1  1 行に 1 色", L"&2  CSS 変数", L"&3  JSON", L"&4  GIMP パレット"};
 
@@ -69,6 +73,7 @@ void WindowMenu::AppendAdditions(HMENU menu) const {
     };
     ::AppendMenuW(menu, checked(magnifierOpen_), kMagnifierCommand, L"拡大鏡(&Z)");
     ::AppendMenuW(menu, checked(colourInfoOpen_), kColourInfoCommand, L"色の情報(&I)");
+    ::AppendMenuW(menu, MF_POPUP, submenu(Submenu::kSampleArea), L"サンプル範囲(&P)");
     ::AppendMenuW(menu, MF_POPUP, submenu(Submenu::kFormats), L"形式を選んでコピー(&F)");
     ::AppendMenuW(menu, MF_POPUP, submenu(Submenu::kRecent), L"最近の色(&H)");
     if (hotkeyTaken_) {
@@ -100,6 +105,7 @@ void WindowMenu::OnInitMenuPopup(HMENU popup) {
     switch (static_cast<Submenu>(info.dwMenuData)) {
     case Submenu::kFormats: FillFormats(popup); break;
     case Submenu::kRecent: FillRecent(popup); break;
+    case Submenu::kSampleArea: FillSampleArea(popup); break;
     case Submenu::kNone: break;
     }
 }
@@ -137,6 +143,25 @@ void WindowMenu::FillRecent(HMENU menu) {
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(menu, MF_POPUP | (colours.empty() ? MF_GRAYED : MF_ENABLED), reinterpret_cast<UINT_PTR>(palette),
                   L"すべてコピー(&A)");
+}
+
+void WindowMenu::FillSampleArea(HMENU menu) const {
+    RemoveAllItems(menu);
+    for (std::size_t i = 0; i < std::size(kSampleSides); ++i) {
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof(item);
+        item.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE | MIIM_STATE;
+        item.fType = MFT_RADIOCHECK;
+        item.fState = kSampleSides[i] == sampleSide_ ? MFS_CHECKED : MFS_UNCHECKED;
+        item.wID = static_cast<UINT>(kFirstSampleAreaCommand + i * kCommandStep);
+        item.dwTypeData = const_cast<wchar_t*>(kSampleAreaItems[i]);
+        ::InsertMenuItemW(menu, static_cast<UINT>(i), TRUE, &item);
+    }
+}
+
+int WindowMenu::SampleSideOf(WPARAM command) {
+    std::size_t index = 0;
+    return InRange(command, kFirstSampleAreaCommand, std::size(kSampleSides), index) ? kSampleSides[index] : 0;
 }
 
 bool WindowMenu::OnMeasureItem(MEASUREITEMSTRUCT& item, int dpi) const {

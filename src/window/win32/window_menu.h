@@ -21,6 +21,7 @@ public:
     static constexpr UINT kFirstFormatCommand = 0x0100;
     static constexpr UINT kFirstRecentCommand = 0x0200;
     static constexpr UINT kFirstPaletteCommand = 0x0300;
+    static constexpr UINT kFirstSampleAreaCommand = 0x0400;
     static constexpr UINT kCommandStep = 0x0010;
 
     WindowMenu(HWND window, ColourMenus& colours, bool hotkeyTaken);
@@ -29,6 +30,10 @@ public:
     static bool IsColourInfoCommand(WPARAM command) { return (command & 0xFFF0) == kColourInfoCommand; }
     void CheckMagnifier(bool open);
     void CheckColourInfo(bool open);
+    // The side of the area that a sample-area item chooses, or 0 for any other command.
+    static int SampleSideOf(WPARAM command);
+    // The radio mark of the sample area, set as the side changes.
+    void MarkSampleSide(int side) { sampleSide_ = side; }
 
     // Shows the same additions as a menu of their own at a screen point, as a right click on
     // the picker asks; the command chosen, or 0 when the menu was closed without a choice.
@@ -48,17 +53,19 @@ public:
 private:
     // What a colour submenu lists, kept in the submenu's own data, so that the window menu's
     // and the context menu's submenus are filled alike.
-    enum class Submenu : ULONG_PTR { kNone, kFormats, kRecent };
+    enum class Submenu : ULONG_PTR { kNone, kFormats, kRecent, kSampleArea };
 
     void AppendAdditions(HMENU menu) const;
     void FillFormats(HMENU menu);
     void FillRecent(HMENU menu);
+    void FillSampleArea(HMENU menu) const;
 
     HMENU menu_ = nullptr;
     ColourMenus& colours_;
     bool hotkeyTaken_;
     bool magnifierOpen_ = false;
     bool colourInfoOpen_ = false;
+    int sampleSide_ = 1;
 };
 
 }  // namespace tintavo::win32
