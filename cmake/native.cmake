@@ -12,7 +12,6 @@ add_executable(unit_tests
     tests/unit/accessibility_test.cpp
     tests/unit/colour_code_test.cpp
     tests/unit/colour_info_test.cpp
-    tests/unit/colour_info_window_test.cpp
     tests/unit/colour_menus_test.cpp
     tests/unit/component_editors_test.cpp
     tests/unit/conversions_test.cpp
