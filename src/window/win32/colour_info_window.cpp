@@ -11,6 +11,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/text.h"
 #include "window/colour_info_placement.h"
+#include "window/win32/window_rects.h"
 
 namespace tintavo::win32 {
 namespace {
@@ -52,19 +53,6 @@ SIZE WindowSizeFor(int dpi) {
     RECT frame{0, 0, Scaled(kClientWidth, dpi), Scaled(LineTop(kLineCount) + kMargin, dpi)};
     ::AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, static_cast<UINT>(dpi));
     return {frame.right - frame.left, frame.bottom - frame.top};
-}
-
-PixelRect ToPixelRect(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
-
-PixelRect PlaceBeside(HWND owner, const std::optional<RECT>& magnifier, SIZE size) {
-    RECT frame{};
-    ::GetWindowRect(owner, &frame);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    ::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
-    std::optional<PixelRect> avoided;
-    if (magnifier) avoided = ToPixelRect(*magnifier);
-    return PlaceColourInfo(ToPixelRect(frame), avoided, size.cx, size.cy, ToPixelRect(monitor.rcWork));
 }
 
 }  // namespace
@@ -111,11 +99,16 @@ void ColourInfoWindow::RegisterClass(HINSTANCE instance) {
     ::RegisterClassExW(&windowClass);
 }
 
-ColourInfoWindow::ColourInfoWindow(ColourInfo& info, HINSTANCE instance, HWND owner, std::optional<RECT> magnifier)
+ColourInfoWindow::ColourInfoWindow(ColourInfo& info, HINSTANCE instance, HWND owner,
+                                   std::optional<PixelRect> magnifier)
     : info_(info), owner_(owner) {
     info_.ShowAll();
+    const auto placeAt = [owner, &magnifier](int atDpi) {
+        const SIZE size = WindowSizeFor(atDpi);
+        return PlaceColourInfo(FrameOf(owner), magnifier, size.cx, size.cy, WorkAreaOf(owner));
+    };
     dpi_ = static_cast<int>(::GetDpiForWindow(owner));
-    PixelRect place = PlaceBeside(owner, magnifier, WindowSizeFor(dpi_));
+    PixelRect place = placeAt(dpi_);
     ::CreateWindowExW(kWindowExStyle, kClassName, L"色の情報", kWindowStyle, place.x, place.y, place.width,
                       place.height, owner, nullptr, instance, this);
     if (!hwnd_) return;
@@ -123,7 +116,7 @@ ColourInfoWindow::ColourInfoWindow(ColourInfo& info, HINSTANCE instance, HWND ow
     const int dpi = static_cast<int>(::GetDpiForWindow(hwnd_));
     if (dpi != dpi_) {
         dpi_ = dpi;
-        place = PlaceBeside(owner, magnifier, WindowSizeFor(dpi_));
+        place = placeAt(dpi_);
     }
     CreateLines();
     ApplyDpi(dpi_);

@@ -24,7 +24,7 @@ public:
     static void RegisterClass(HINSTANCE instance);
 
     // Opens the window beside its owner, the picker, clear of the magnifier's frame if it is open.
-    ColourInfoWindow(ColourInfo& info, HINSTANCE instance, HWND owner, std::optional<RECT> magnifier);
+    ColourInfoWindow(ColourInfo& info, HINSTANCE instance, HWND owner, std::optional<PixelRect> magnifier);
     ~ColourInfoWindow();
     ColourInfoWindow(const ColourInfoWindow&) = delete;
     ColourInfoWindow& operator=(const ColourInfoWindow&) = delete;

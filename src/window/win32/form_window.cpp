@@ -14,6 +14,7 @@
 #include "resource_ids.h"
 #include "window/layout.h"
 #include "window/pointer_step.h"
+#include "window/win32/window_rects.h"
 
 namespace tintavo::win32 {
 namespace {
@@ -392,8 +393,8 @@ void FormWindow::ToggleColourInfo() {
     if (colourInfoWindow_) {
         colourInfoWindow_.reset();
     } else {
-        std::optional<RECT> magnifierFrame;
-        if (magnifier_ && magnifier_->hwnd()) ::GetWindowRect(magnifier_->hwnd(), &magnifierFrame.emplace());
+        std::optional<PixelRect> magnifierFrame;
+        if (magnifier_ && magnifier_->hwnd()) magnifierFrame = FrameOf(magnifier_->hwnd());
         colourInfoWindow_ = std::make_unique<ColourInfoWindow>(*colourInfo_, instance_, hwnd_, magnifierFrame);
     }
     windowMenu_->CheckColourInfo(colourInfoWindow_ != nullptr);

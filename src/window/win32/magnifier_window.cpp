@@ -5,6 +5,7 @@
 #include "magnifier/placement.h"
 #include "platform/win32/fatal_error.h"
 #include "platform/win32/handles.h"
+#include "window/win32/window_rects.h"
 
 namespace tintavo::win32 {
 namespace {
@@ -17,20 +18,6 @@ SIZE WindowSizeFor(int dpi) {
     RECT frame{0, 0, side, side};
     ::AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, static_cast<UINT>(dpi));
     return {frame.right - frame.left, frame.bottom - frame.top};
-}
-
-PixelRect ToPixelRect(const RECT& rect) {
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
-// Beside the owner, inside the work area of the owner's monitor.
-PixelRect PlaceBeside(HWND owner, SIZE size) {
-    RECT frame{};
-    ::GetWindowRect(owner, &frame);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    ::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
-    return PlaceMagnifier(ToPixelRect(frame), size.cx, size.cy, ToPixelRect(monitor.rcWork));
 }
 
 }  // namespace
@@ -48,9 +35,13 @@ void MagnifierWindow::RegisterClass(HINSTANCE instance) {
 MagnifierWindow::MagnifierWindow(Platform& platform, HINSTANCE instance, HWND owner, CursorPoint centre)
     : magnifier_(platform), owner_(owner) {
     magnifier_.Follow(centre);
+    const auto placeAt = [owner](int atDpi) {
+        const SIZE size = WindowSizeFor(atDpi);
+        return PlaceMagnifier(FrameOf(owner), size.cx, size.cy, WorkAreaOf(owner));
+    };
     int dpi = static_cast<int>(::GetDpiForWindow(owner));
     square_ = MagnifiedSquareSize(dpi);
-    PixelRect place = PlaceBeside(owner, WindowSizeFor(dpi));
+    PixelRect place = placeAt(dpi);
     ::CreateWindowExW(kWindowExStyle, kClassName, L"拡大鏡", kWindowStyle, place.x, place.y, place.width,
                       place.height, owner, nullptr, instance, this);
     if (!hwnd_) return;
@@ -58,7 +49,7 @@ MagnifierWindow::MagnifierWindow(Platform& platform, HINSTANCE instance, HWND ow
     dpi = static_cast<int>(::GetDpiForWindow(hwnd_));
     if (MagnifiedSquareSize(dpi) != square_) {
         square_ = MagnifiedSquareSize(dpi);
-        place = PlaceBeside(owner, WindowSizeFor(dpi));
+        place = placeAt(dpi);
     }
     ::SetWindowPos(hwnd_, HWND_TOPMOST, place.x, place.y, place.width, place.height,
                    SWP_NOACTIVATE | SWP_SHOWWINDOW);

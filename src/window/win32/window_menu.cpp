@@ -23,7 +23,8 @@ static_assert(kAccessKeys.size() >= kColourFormatCount && kAccessKeys.size() >= 
 
 // The sides of the sample area, the pixel under the pointer first, with their items.
 constexpr int kSampleSides[] = {1, 3, 5, 7};
-constexpr const wchar_t* kSampleAreaItems[] = {L"&1  1 × 1", L"&3  3 × 3 の平均", L"&5  5 × 5 の平均", L"&7  7 × 7 の平均"};
+constexpr const wchar_t* kSampleAreaItems[] = {L"&1  1 × 1", L"&3  3 × 3 の平均", L"&5  5 × 5 の平均",
+                                               L"&7  7 × 7 の平均"};
 
 constexpr const wchar_t* kPaletteItems[kPaletteLayoutCount] = {
     L"&1  1 行に 1 色", L"&2  CSS 変数", L"&3  JSON", L"&4  GIMP パレット"};
@@ -94,7 +95,8 @@ void WindowMenu::CheckColourInfo(bool open) {
 UINT WindowMenu::TrackContextMenu(HWND owner, POINT at) const {
     const unique_hmenu menu(::CreatePopupMenu());
     AppendAdditions(menu.get());
-    return static_cast<UINT>(::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
+    const BOOL chosen = ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+    return static_cast<UINT>(chosen);
 }
 
 void WindowMenu::OnInitMenuPopup(HMENU popup) {

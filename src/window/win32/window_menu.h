@@ -7,10 +7,10 @@
 namespace tintavo::win32 {
 
 // The picker's additions to its window menu (Alt+Space, or a right click on the title bar),
-// also shown on their own as the picker's context menu: the magnifier and the colour information, each with a check mark while it
-// is open, the submenus that copy
-// the colour in a format and bring back a recent colour or copy them all, and a disabled line when another
-// program has the hold hotkey.
+// also shown on their own as the picker's context menu: the magnifier and the colour
+// information, each with a check mark while it is open; the sample area as a radio group; the
+// submenus that copy the colour in a format and bring back a recent colour or copy them all;
+// and a disabled line when another program has the hold hotkey.
 class WindowMenu {
 public:
     // WM_SYSCOMMAND ids: below 0xF000, and the system keeps the low four bits for itself.
