@@ -5,9 +5,9 @@
 #      against the same change shown by the same standard controls, plain and dressed as the
 #      picker's, in one process; once with Wine's default theme and once with it turned off;
 #   2. CPU time over 30 s of sampling and 30 s held, with the colour under the pointer
-#      changing every second and steady, and steady with the magnifier open (its own read and
-#      what it adds to a steady tick are part of 1.), in two interleaved rounds; also against
-#      the reference showing the picker's standard controls with a focused number box;
+#      changing every second and steady, and steady with the colour information or the
+#      magnifier open (what each adds to a tick is part of 1.), in two interleaved rounds; also
+#      against the reference showing the picker's standard controls with a focused number box;
 #   3. the time from launch to the first colour shown.
 # Prints the figures as it goes and a summary at the end; the raw output is kept in
 # build/windows/e2e/bench/. Usage: bash bench/run.sh
@@ -79,20 +79,37 @@ tintavo_held() {
     [[ $(probe text "$kStatusId") == "$kHeldStatus" ]]
 }
 
-magnifier_open() {
-    probe magnifier >/dev/null 2>&1
+# window_open CLASS: whether the picker's window of that class is open.
+window_open() {
+    E2E_PROBE_WINDOW=$1 probe window >/dev/null 2>&1
 }
 
-magnifier_closed() {
-    ! magnifier_open
+window_closed() {
+    ! window_open "$1"
 }
 
-# Opens or closes the magnifier with its item in the window menu: Alt+Space, then Z.
-toggle_magnifier() {
+# Opens or closes one of the picker's windows with its item in the window menu: Alt+Space, then
+# the item's key.
+toggle_window() {
     e2e_focus_tintavo || return 1
     xdotool key alt+space
     wait_until 10 probe menu-popup >/dev/null || return 1
-    xdotool key z
+    xdotool key "$1"
+}
+
+# measure_steady_with NAME CLASS KEY ROUND: the picker sampling the steady colour with one of
+# its windows open, opened and closed again with its item's KEY.
+measure_steady_with() {
+    local name=$1 class=$2 key=$3 round=$4
+    if ! { toggle_window "$key" && wait_until 10 window_open "$class"; }; then
+        e2e_abort "the $name window did not open"
+    fi
+    wait_until 10 tintavo_code_in "$BENCH_STEADY_COLOUR" || e2e_abort "tintavo.exe does not sample the steady colour"
+    sleep 1
+    measure "tintavo_steady_$name@$round" "$E2E_TINTAVO_PID"
+    if ! { toggle_window "$key" && wait_until 10 window_closed "$class"; }; then
+        e2e_abort "the $name window did not close"
+    fi
 }
 
 cpu_file=$E2E_RUN_DIR/cpu.txt
@@ -175,14 +192,9 @@ tintavo_round() {
     wait_until 10 tintavo_code_in "$BENCH_STEADY_COLOUR" || e2e_abort "tintavo.exe does not sample the steady colour"
     sleep 1
     measure "tintavo_steady@$round" "$E2E_TINTAVO_PID"
-    if ! { toggle_magnifier && wait_until 10 magnifier_open; }; then
-        e2e_abort "the magnifier did not open"
-    fi
-    sleep 1
-    measure "tintavo_steady_magnifier@$round" "$E2E_TINTAVO_PID"
-    if ! { toggle_magnifier && wait_until 10 magnifier_closed; }; then
-        e2e_abort "the magnifier did not close"
-    fi
+    # The colour information right after the steady picker it is held against.
+    measure_steady_with info TintavoColourInfo i "$round"
+    measure_steady_with magnifier TintavoMagnifier z "$round"
     # Keys go to the window under the pointer: the banner, on the form's own surface.
     e2e_pointer_to $((client_x + 100)) $((client_y + 16))
     xdotool key Return

@@ -5,10 +5,13 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cwchar>
 #include <exception>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "bench_stats.h"
@@ -27,7 +30,7 @@ constexpr int kWarmUp = 200;
 constexpr int kStepCalls = 500;
 constexpr int kStepWarmUp = 50;
 constexpr int kTargetSize = 40;
-constexpr int kMagnifierBlocks = 10;
+constexpr int kWindowBlocks = 10;
 constexpr int kFocusBlocks = 10;
 constexpr DWORD kSettleDeadlineMs = 10000;
 
@@ -214,37 +217,83 @@ TickSamples TimeMagnifierReads(const TickFixture& fixture, ScreenPixel& pixel) {
     return samples;
 }
 
-// Opens or closes the magnifier as its item in the window menu does; true when it then is
-// as asked.
-bool SetMagnifierOpen(const TickFixture& fixture, bool open) {
-    const bool isOpen = ::FindWindowW(win32::MagnifierWindow::kClassName, nullptr) != nullptr;
-    if (isOpen != open) ::SendMessageW(fixture.form, WM_SYSCOMMAND, win32::WindowMenu::kMagnifierCommand, 0);
+// One of the picker's windows that an item of its window menu opens and closes, and the word
+// its rows are keyed by.
+struct MenuWindow {
+    const wchar_t* className;
+    UINT command;
+    const char* key;
+};
+
+constexpr MenuWindow kMagnifierWindow{win32::MagnifierWindow::kClassName, win32::WindowMenu::kMagnifierCommand,
+                                      "magnifier"};
+constexpr MenuWindow kColourInfoWindow{win32::ColourInfoWindow::kClassName, win32::WindowMenu::kColourInfoCommand,
+                                       "info"};
+
+// Opens or closes the window as its item in the window menu does; true when it then is as asked.
+bool SetWindowOpen(const TickFixture& fixture, const MenuWindow& window, bool open) {
+    const bool isOpen = ::FindWindowW(window.className, nullptr) != nullptr;
+    if (isOpen != open) ::SendMessageW(fixture.form, WM_SYSCOMMAND, window.command, 0);
     fixture.Pump();
-    return (::FindWindowW(win32::MagnifierWindow::kClassName, nullptr) != nullptr) == open;
+    return (::FindWindowW(window.className, nullptr) != nullptr) == open;
 }
 
-struct MagnifierTicks {
+struct WindowTicks {
     TickSamples closed;
     TickSamples open;
 };
 
-// Steady ticks with the magnifier closed and open, in alternating blocks, so that both see
-// the same moments of the machine: their difference is what the open magnifier adds.
-MagnifierTicks TimeTicksWithMagnifier(const TickFixture& fixture, ScreenPixel& pixel) {
-    MagnifierTicks ticks;
-    for (int block = 0; block < kMagnifierBlocks; ++block) {
+// Ticks with the window closed and open, in alternating blocks, so that both see the same
+// moments of the machine: their difference is what the open window adds. Each side gets
+// calls ticks, after warm-up ticks in the proportion of kWarmUp to kCalls.
+WindowTicks TimeTicksWithWindow(const TickFixture& fixture, ScreenPixel& pixel, const MenuWindow& window,
+                                bool changing, int calls) {
+    WindowTicks ticks;
+    for (int block = 0; block < kWindowBlocks; ++block) {
         for (const bool open : {false, true}) {
-            if (!SetMagnifierOpen(fixture, open)) throw std::runtime_error("the magnifier did not open or close");
-            AddTicks(fixture, pixel, nullptr, false, kWarmUp / kMagnifierBlocks, kCalls / kMagnifierBlocks,
+            if (!SetWindowOpen(fixture, window, open)) {
+                throw std::runtime_error(std::string("the ") + window.key + " window did not open or close");
+            }
+            AddTicks(fixture, pixel, nullptr, changing, calls * kWarmUp / kCalls / kWindowBlocks, calls / kWindowBlocks,
                      open ? ticks.open : ticks.closed);
         }
     }
-    SetMagnifierOpen(fixture, false);
+    SetWindowOpen(fixture, window, false);
     return ticks;
+}
+
+// How far the medians of the first and the second half of the blocks lie apart, against the
+// median of all: the noise of this stretch of the machine, as two rounds would show it.
+double HalvesSpread(const std::vector<double>& samples) {
+    const auto middle = samples.begin() + static_cast<std::ptrdiff_t>(samples.size() / 2);
+    const double first = Summarise({samples.begin(), middle}).median;
+    const double second = Summarise({middle, samples.end()}).median;
+    return std::abs(first - second) / Summarise(samples).median;
+}
+
+// The rows of ticks timed with a window closed and open: PHASE is "steady" or "changing".
+void PrintWindowTicks(const char* phase, const MenuWindow& window, const WindowTicks& ticks) {
+    const std::string open = std::string(phase) + "_" + window.key;
+    const std::string closed = open + "_closed";
+    PrintRow(("bare_read_" + closed).c_str(), Summarise(ticks.closed.bare));
+    PrintRow(("tick_" + closed).c_str(), Summarise(ticks.closed.total));
+    PrintRow(("bare_read_" + open).c_str(), Summarise(ticks.open.bare));
+    PrintRow(("tick_" + open).c_str(), Summarise(ticks.open.total));
+    PrintRow(("tick_" + open + "_handler").c_str(), Summarise(ticks.open.handler));
+    PrintRow(("tick_" + open + "_repaint").c_str(), Summarise(ticks.open.repaint));
 }
 
 void PrintRatio(const char* key, const Summary& tick, const Summary& bare) {
     std::printf("%-22s median=%.2f mean=%.2f\n", key, tick.median / bare.median, tick.mean / bare.mean);
+}
+
+// The ticks with the window open against those with it closed, and the spread of the closed
+// ticks' halves, which the goal of the ratio allows for.
+void PrintWindowRatio(const char* key, const WindowTicks& ticks) {
+    const Summary open = Summarise(ticks.open.total);
+    const Summary closed = Summarise(ticks.closed.total);
+    std::printf("%-22s median=%.3f mean=%.3f spread=%.3f\n", key, open.median / closed.median,
+                open.mean / closed.mean, HalvesSpread(ticks.closed.total));
 }
 
 int Run() {
@@ -301,7 +350,10 @@ int Run() {
     const FocusedTicks focused = TimeFocusedTicks(fixture, pixel, styled);
     const std::vector<double> held = TimeHeldTicks(fixture);
     const TickSamples magnifierReads = TimeMagnifierReads(fixture, pixel);
-    const MagnifierTicks magnifierTicks = TimeTicksWithMagnifier(fixture, pixel);
+    const WindowTicks magnifierTicks = TimeTicksWithWindow(fixture, pixel, kMagnifierWindow, false, kCalls);
+    const WindowTicks infoTicks = TimeTicksWithWindow(fixture, pixel, kColourInfoWindow, false, kCalls);
+    // A quarter as many changing ticks: their figure is information, and each takes far longer.
+    const WindowTicks infoChangingTicks = TimeTicksWithWindow(fixture, pixel, kColourInfoWindow, true, kCalls / 4);
     const Summary changingBare = Summarise(changing.bare);
     const Summary changingTick = Summarise(changing.total);
     const Summary steadyBare = Summarise(steady.bare);
@@ -331,12 +383,9 @@ int Run() {
     const Summary steadyMagnifierTick = Summarise(magnifierTicks.open.total);
     PrintRow("bare_read_magnifier", magnifierBare);
     PrintRow("magnifier_read", magnifierRead);
-    PrintRow("bare_read_steady_closed", Summarise(magnifierTicks.closed.bare));
-    PrintRow("tick_steady_closed", Summarise(magnifierTicks.closed.total));
-    PrintRow("bare_read_steady_magnifier", steadyMagnifierBare);
-    PrintRow("tick_steady_magnifier", steadyMagnifierTick);
-    PrintRow("tick_steady_magnifier_handler", Summarise(magnifierTicks.open.handler));
-    PrintRow("tick_steady_magnifier_repaint", Summarise(magnifierTicks.open.repaint));
+    PrintWindowTicks("steady", kMagnifierWindow, magnifierTicks);
+    PrintWindowTicks("steady", kColourInfoWindow, infoTicks);
+    PrintWindowTicks("changing", kColourInfoWindow, infoChangingTicks);
     PrintRow("bare_read_cursor", Summarise(TimeBareReadWithCursor(fixture, pixel)));
     TimeTickSteps(fixture, kStepCalls, kStepWarmUp);
     PrintRatio("ratio_changing", changingTick, changingBare);
@@ -346,6 +395,8 @@ int Run() {
     PrintRatio("ratio_changing_focused", focusedTick, focusedStyled);
     PrintRatio("ratio_magnifier_read", magnifierRead, magnifierBare);
     PrintRatio("ratio_steady_magnifier", steadyMagnifierTick, steadyMagnifierBare);
+    PrintWindowRatio("ratio_steady_info", infoTicks);
+    PrintWindowRatio("ratio_changing_info", infoChangingTicks);
     CountTickMessages(fixture);
     return 0;
 }

@@ -102,7 +102,9 @@ add_executable(tick_bench EXCLUDE_FROM_ALL
     resources/tintavo.rc
 )
 target_link_libraries(tick_bench PRIVATE tintavo_bench_common tintavo_window_win32 comctl32)
-target_link_options(tick_bench PRIVATE ${TINTAVO_BENCH_CONSOLE_LINK_FLAGS})
+# MinGW's GCC 12 stops with an internal error (binds_to_current_def_p) when its link-time
+# optimisation splits this program into partitions; as one partition it links.
+target_link_options(tick_bench PRIVATE ${TINTAVO_BENCH_CONSOLE_LINK_FLAGS} -flto-partition=one)
 
 add_executable(reference_picker WIN32 EXCLUDE_FROM_ALL
     bench/reference_picker.cpp
