@@ -94,6 +94,10 @@ END {
                         tick_spread[th, "ratio_steady_info"])
         tick_ratio_row("  info open: tick changing / closed" label, th, "tick_changing_info",
                        "tick_changing_info_closed", "ratio_changing_info", 0)
+
+        # A 7 × 7 average against the single pixel, steady ticks timed in alternating blocks.
+        tick_ratio_row("7 x 7 average: tick steady / 1 x 1" label, th, "tick_steady_area7",
+                       "tick_steady_area7_closed", "ratio_steady_area7", 1.2)
     }
 
     # The reference picker is the bare read on its own timer: the anchor for a steady colour.

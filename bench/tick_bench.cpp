@@ -217,25 +217,32 @@ TickSamples TimeMagnifierReads(const TickFixture& fixture, ScreenPixel& pixel) {
     return samples;
 }
 
-// One of the picker's windows that an item of its window menu opens and closes, and the word
-// its rows are keyed by.
-struct MenuWindow {
+// What an item of the window menu switches, and the word its rows are keyed by: a window that
+// its command opens and closes, or, with no window class, the sample area, on at the side its
+// command chooses and off at the single pixel.
+struct MenuSwitch {
     const wchar_t* className;
     UINT command;
     const char* key;
 };
 
-constexpr MenuWindow kMagnifierWindow{win32::MagnifierWindow::kClassName, win32::WindowMenu::kMagnifierCommand,
+constexpr MenuSwitch kMagnifierWindow{win32::MagnifierWindow::kClassName, win32::WindowMenu::kMagnifierCommand,
                                       "magnifier"};
-constexpr MenuWindow kColourInfoWindow{win32::ColourInfoWindow::kClassName, win32::WindowMenu::kColourInfoCommand,
+constexpr MenuSwitch kColourInfoWindow{win32::ColourInfoWindow::kClassName, win32::WindowMenu::kColourInfoCommand,
                                        "info"};
+constexpr MenuSwitch kSevenBySeven{
+    nullptr, win32::WindowMenu::kFirstSampleAreaCommand + 3 * win32::WindowMenu::kCommandStep, "area7"};
 
-// Opens or closes the window as its item in the window menu does; true when it then is as asked.
-bool SetWindowOpen(const TickFixture& fixture, const MenuWindow& window, bool open) {
-    const bool isOpen = ::FindWindowW(window.className, nullptr) != nullptr;
-    if (isOpen != open) ::SendMessageW(fixture.form, WM_SYSCOMMAND, window.command, 0);
+// Switches on or off as the item in the window menu does; true when it then is as asked.
+bool SetSwitch(const TickFixture& fixture, const MenuSwitch& item, bool on) {
+    if (!item.className) {
+        ::SendMessageW(fixture.form, WM_SYSCOMMAND, on ? item.command : win32::WindowMenu::kFirstSampleAreaCommand, 0);
+        return true;
+    }
+    const bool isOpen = ::FindWindowW(item.className, nullptr) != nullptr;
+    if (isOpen != on) ::SendMessageW(fixture.form, WM_SYSCOMMAND, item.command, 0);
     fixture.Pump();
-    return (::FindWindowW(window.className, nullptr) != nullptr) == open;
+    return (::FindWindowW(item.className, nullptr) != nullptr) == on;
 }
 
 struct WindowTicks {
@@ -246,19 +253,19 @@ struct WindowTicks {
 // Ticks with the window closed and open, in alternating blocks, so that both see the same
 // moments of the machine: their difference is what the open window adds. Each side gets
 // calls ticks, after warm-up ticks in the proportion of kWarmUp to kCalls.
-WindowTicks TimeTicksWithWindow(const TickFixture& fixture, ScreenPixel& pixel, const MenuWindow& window,
+WindowTicks TimeTicksWithWindow(const TickFixture& fixture, ScreenPixel& pixel, const MenuSwitch& window,
                                 bool changing, int calls) {
     WindowTicks ticks;
     for (int block = 0; block < kWindowBlocks; ++block) {
         for (const bool open : {false, true}) {
-            if (!SetWindowOpen(fixture, window, open)) {
+            if (!SetSwitch(fixture, window, open)) {
                 throw std::runtime_error(std::string("the ") + window.key + " window did not open or close");
             }
             AddTicks(fixture, pixel, nullptr, changing, calls * kWarmUp / kCalls / kWindowBlocks, calls / kWindowBlocks,
                      open ? ticks.open : ticks.closed);
         }
     }
-    SetWindowOpen(fixture, window, false);
+    SetSwitch(fixture, window, false);
     return ticks;
 }
 
@@ -272,7 +279,7 @@ double HalvesSpread(const std::vector<double>& samples) {
 }
 
 // The rows of ticks timed with a window closed and open: PHASE is "steady" or "changing".
-void PrintWindowTicks(const char* phase, const MenuWindow& window, const WindowTicks& ticks) {
+void PrintWindowTicks(const char* phase, const MenuSwitch& window, const WindowTicks& ticks) {
     const std::string open = std::string(phase) + "_" + window.key;
     const std::string closed = open + "_closed";
     PrintRow(("bare_read_" + closed).c_str(), Summarise(ticks.closed.bare));
@@ -354,6 +361,7 @@ int Run() {
     const WindowTicks infoTicks = TimeTicksWithWindow(fixture, pixel, kColourInfoWindow, false, kCalls);
     // A quarter as many changing ticks: their figure is information, and each takes far longer.
     const WindowTicks infoChangingTicks = TimeTicksWithWindow(fixture, pixel, kColourInfoWindow, true, kCalls / 4);
+    const WindowTicks areaTicks = TimeTicksWithWindow(fixture, pixel, kSevenBySeven, false, kCalls);
     const Summary changingBare = Summarise(changing.bare);
     const Summary changingTick = Summarise(changing.total);
     const Summary steadyBare = Summarise(steady.bare);
@@ -386,6 +394,7 @@ int Run() {
     PrintWindowTicks("steady", kMagnifierWindow, magnifierTicks);
     PrintWindowTicks("steady", kColourInfoWindow, infoTicks);
     PrintWindowTicks("changing", kColourInfoWindow, infoChangingTicks);
+    PrintWindowTicks("steady", kSevenBySeven, areaTicks);
     PrintRow("bare_read_cursor", Summarise(TimeBareReadWithCursor(fixture, pixel)));
     TimeTickSteps(fixture, kStepCalls, kStepWarmUp);
     PrintRatio("ratio_changing", changingTick, changingBare);
@@ -397,6 +406,7 @@ int Run() {
     PrintRatio("ratio_steady_magnifier", steadyMagnifierTick, steadyMagnifierBare);
     PrintWindowRatio("ratio_steady_info", infoTicks);
     PrintWindowRatio("ratio_changing_info", infoChangingTicks);
+    PrintWindowRatio("ratio_steady_area7", areaTicks);
     CountTickMessages(fixture);
     return 0;
 }
