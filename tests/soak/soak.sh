@@ -897,7 +897,7 @@ magnifier_from_menu() {
     local state=$1
     picker_to_front
     xdotool key alt+space
-    if ! wait_until 2 probe menu-popup >/dev/null; then
+    if ! wait_until 2 ask menu-popup; then
         fail "Alt+Space did not open the window menu"
         return 1
     fi
