@@ -2,11 +2,13 @@
 # Soak run of tintavo.exe under Wine: for SECONDS (default 600) a seeded random user types into
 # the boxes, pastes, scrolls, drags thumbs and the window, presses Enter, copies (sometimes while
 # the clipboard is held open), points at screen areas of known colours, closes and reopens the
-# magnifier and holds or resumes with Ctrl+Alt+Enter from another program. The magnifier is
-# opened and closed a thousand times before the run and stays open during it. Every second the
-# picker is checked from outside; its memory, GDI objects, windows and kernel handles are
-# recorded at the start, every minute and at the end. The last line gives the figures; the
-# status is 1 if a check failed, the picker died, or a count grew beyond its margin.
+# magnifier and the colour information, clicks the colour information's links (a format also
+# while the clipboard is held open) and holds or resumes with Ctrl+Alt+Enter from another
+# program. The magnifier is opened and closed a thousand times before the run; both windows are
+# open during it but for those closings. Every second the picker is checked from outside; its
+# memory, GDI objects, windows and kernel handles are recorded at the start, every minute and at
+# the end. The last line gives the figures; the status is 1 if a check failed, the picker died,
+# or a count grew beyond its margin.
 #
 # Usage: soak.sh [SECONDS [TINTAVO_EXE [PROBE_EXE [SOAK_HELPER_EXE]]]]
 #        SOAK_SEED=N repeats the sequence of actions of the run that printed that seed.
@@ -30,6 +32,10 @@ readonly kHandleMargin=4
 # the root window's colour.
 readonly kPatchX=640 kPatchY=400 kPatchCell=48 kPatchColumns=8 kPatchRows=5
 readonly kFixedPatches=(000000 FFFFFF FF0000 00FF00 0000FF FFFF00 00FFFF FF00FF 808080 7F7F7F 010101 FEFEFE)
+
+# The colour information's lines by id: the reference colour, its link "この色を基準にする" and
+# the first of the fourteen formats; and its close box's middle, from its client area's right.
+readonly kReferenceLine=2 kMakeReferenceLink=3 kFirstFormatLink=8 kCloseBoxFromRight=8
 
 duration=${1:-600}
 if ! [[ $duration =~ ^[0-9]+$ ]] || ((duration < 10)); then
@@ -246,14 +252,34 @@ read_magnifier() {
     fi
 }
 
-magnifier_is() {
-    read_magnifier || return 1
-    REASON="the magnifier is $magnifier"
-    [[ $magnifier == "$1" ]]
+# window_is magnifier|info STATE: the window is open or closed.
+window_is() {
+    "read_$1" || return 1
+    REASON="the $1 is ${!1}"
+    [[ ${!1} == "$2" ]]
+}
+
+# The colour information: open or closed, and its frame and client area while open.
+info=closed
+info_left=0 info_top=0 info_right=0 info_bottom=0 info_client_x=0 info_client_y=0
+
+read_info() {
+    ask info || return 1
+    e2e_split_tabs "$ASK_REPLY"
+    info=${E2E_FIELDS[0]}
+    if [[ $info == open ]]; then
+        read -r info_left info_top info_right info_bottom info_client_x info_client_y <<<"${E2E_FIELDS[*]:1:6}"
+    fi
+}
+
+# covered_by_info LEFT TOP RIGHT BOTTOM: the colour information overlaps that frame.
+covered_by_info() {
+    [[ $info == open ]] && ((info_left < $3 && info_right > $1 && info_top < $4 && info_bottom > $2))
 }
 
 inside_frame() {
     (($1 >= frame_left - 2 && $1 < frame_right + 2 && $2 >= frame_top - 2 && $2 < frame_bottom + 2)) && return 0
+    [[ $info == open ]] && (($1 >= info_left - 2 && $1 < info_right + 2 && $2 >= info_top - 2 && $2 < info_bottom + 2)) && return 0
     [[ $magnifier == open ]] && (($1 >= mag_left - 2 && $1 < mag_right + 2 && $2 >= mag_top - 2 && $2 < mag_bottom + 2))
 }
 
@@ -270,16 +296,20 @@ scene_colour() {
     fi
 }
 
-# Control rectangles in the client area, from the probe: "x y width height".
+# Control rectangles in the client area, from the probe: "x y width height", by id: the picker's
+# from 1001 on, the colour information's lines from 1 on.
 declare -A control_rect
 
+# read_layout [CLASS]: the picker's controls and the width of a scroll arrow, or the controls of
+# the picker's window of that class.
 read_layout() {
     local lines line
-    lines=$(probe controls) || e2e_abort "the probe cannot list the controls"
+    lines=$(E2E_PROBE_WINDOW=${1:-} probe controls) || e2e_abort "the probe cannot list the controls"
     while IFS= read -r line; do
         e2e_split_tabs "$line"
         control_rect[${E2E_FIELDS[0]}]="${E2E_FIELDS[2]} ${E2E_FIELDS[3]} ${E2E_FIELDS[4]} ${E2E_FIELDS[5]}"
     done <<<"$lines"
+    [[ -z ${1:-} ]] || return 0
     local thumb
     thumb=$(probe thumb 1009) || e2e_abort "the probe cannot locate a thumb"
     e2e_split_tabs "$thumb"
@@ -435,9 +465,10 @@ periodic_check() {
         return 0
     fi
     local windows=1
-    [[ $magnifier == open ]] && windows=2
+    [[ $magnifier == open ]] && windows=$((windows + 1))
+    [[ $info == open ]] && windows=$((windows + 1))
     if ((S_WINDOWS != windows)); then
-        fail "check $n: the process shows $S_WINDOWS top-level windows with the magnifier $magnifier (an error box?)"
+        fail "check $n: the process shows $S_WINDOWS top-level windows with the magnifier $magnifier and the colour information $info (an error box?)"
         return 0
     fi
     expected_status
@@ -892,21 +923,41 @@ picker_to_front() {
     wait_until 2 picker_in_front || true
 }
 
-# Alt+Space, then the item's access key Z: opens or closes the magnifier.
-magnifier_from_menu() {
-    local state=$1
+# window_from_menu KEY WINDOW NAME STATE: Alt+Space, then the item's access key: Z opens or closes
+# the magnifier, I the colour information.
+window_from_menu() {
+    local key=$1 window=$2 name=$3 state=$4
     picker_to_front
     xdotool key alt+space
-    if ! wait_until 2 probe menu-popup >/dev/null; then
+    if ! wait_until 2 ask menu-popup; then
         fail "Alt+Space did not open the window menu"
         return 1
     fi
-    xdotool key z
-    if wait_until 2 magnifier_is "$state"; then
-        pass "Alt+Space, Z: the magnifier is $state"
+    xdotool key "$key"
+    if wait_until 2 window_is "$window" "$state"; then
+        pass "Alt+Space, ${key^^}: the $name is $state"
     else
-        fail "Alt+Space, Z should leave the magnifier $state: $REASON"
+        fail "Alt+Space, ${key^^} should leave the $name $state: $REASON"
         return 1
+    fi
+}
+
+magnifier_from_menu() {
+    window_from_menu z magnifier magnifier "$1"
+}
+
+info_from_menu() {
+    window_from_menu i info "colour information" "$1"
+}
+
+# The colour information stays where it opened, as the magnifier does; a user who finds it over
+# the picker or the magnifier opens it again, clear of both.
+clear_info() {
+    read_info || return 0
+    if covered_by_info "$frame_left" "$frame_top" "$frame_right" "$frame_bottom" ||
+        { [[ $magnifier == open ]] && covered_by_info "$mag_left" "$mag_top" "$mag_right" "$mag_bottom"; }; then
+        log "note: the colour information covers the picker or the magnifier; it is opened again beside them"
+        if info_from_menu closed; then info_from_menu open || true; fi
     fi
 }
 
@@ -917,6 +968,75 @@ action_magnifier() {
         magnifier_from_menu closed || return 0
     fi
     magnifier_from_menu open || true
+    clear_info
+}
+
+# Closes the colour information, by its close box one time in three, else from the window menu,
+# and opens it again; or opens it should it be closed.
+action_info() {
+    rnd 3
+    local by_box=$((REPLY == 0))
+    note_action "close and reopen the colour information (it is $info; close box $by_box)"
+    if [[ $info == open ]] && ((by_box)); then
+        click_at $((info_right - (info_client_x - info_left) - kCloseBoxFromRight)) $(((info_top + info_client_y) / 2))
+        wait_until 2 window_is info closed || { fail "the close box did not close the colour information: $REASON"; return 0; }
+    elif [[ $info == open ]]; then
+        info_from_menu closed || return 0
+    fi
+    info_from_menu open || true
+}
+
+# point_in_info_line ID: a point near the end of a line of the colour information, where no text
+# reaches, so that while sampling the pointer there makes the colour the window's white and
+# not its own text.
+point_in_info_line() {
+    local x y w h
+    read -r x y w h <<<"${control_rect[$1]}"
+    rnd_between 3 20
+    point_x=$((info_client_x + x + w - REPLY))
+    rnd_between 3 $((h - 4))
+    point_y=$((info_client_y + y + REPLY))
+}
+
+# took ID BEFORE LINE: a click on line ID took the text that line LINE showed before it or shows
+# now: the clipboard holds it, or for "この色を基準にする" the reference line names it.
+took() {
+    ask info-text "$3" || return 1
+    local now=$ASK_REPLY
+    if (($1 != kMakeReferenceLink)); then
+        clipboard_holds "$2" || clipboard_holds "$now"
+        return
+    fi
+    ask info-text "$kReferenceLine" || return 1
+    REASON="the reference line reads '$ASK_REPLY'"
+    [[ $ASK_REPLY == "基準色  $2" || $ASK_REPLY == "基準色  $now" ]]
+}
+
+# Clicks a link of the colour information: a format must copy the line's text, "この色を基準に
+# する" must make the colour the reference, as its first format (the code) names it. While
+# sampling, the pointer on the line makes the colour white at the next tick, which may come
+# before or after the click: the text before or after it counts.
+action_info_link() {
+    rnd 4
+    local id=$kMakeReferenceLink line=$kFirstFormatLink before sequence
+    if ((REPLY)); then
+        rnd 14
+        id=$((kFirstFormatLink + REPLY)) line=$((kFirstFormatLink + REPLY))
+    fi
+    point_in_info_line "$id"
+    [[ $info == open ]] || return 0
+    note_action "click line $id of the colour information ($mode)"
+    e2e_pointer_to "$point_x" "$point_y"
+    clipboard_sequence && sequence=$REPLY && ask info-text "$line" || return 0
+    before=$ASK_REPLY
+    xdotool click 1
+    if ((id != kMakeReferenceLink)) && ! wait_until 1 clipboard_changed "$sequence"; then
+        fail "line $id of the colour information did not copy ($mode): $REASON"
+    elif wait_until 1 took "$id" "$before" "$line"; then
+        pass "line $id of the colour information takes '$before' or its text after the click ($mode)"
+    else
+        fail "line $id of the colour information should take '$before' or the text of line $line after the click ($mode): $REASON"
+    fi
 }
 
 action_tab() {
@@ -969,16 +1089,25 @@ action_copy() {
     reap_clip_helpers
 }
 
-# Clicks the copy label while the helper holds the clipboard open for a second: the picker gives
-# up after its retries and the clipboard keeps what it had once the hold ends.
+# Clicks the copy label, or a format of the colour information, while the helper holds the
+# clipboard open for a second: the picker gives up after its retries and the clipboard keeps
+# what it had once the hold ends.
 action_copy_busy() {
-    local before sequence
+    local before sequence what="the copy label"
+    rnd 14
+    local link=$((kFirstFormatLink + REPLY))
+    point_in_info_line "$link"
+    local link_x=$point_x link_y=$point_y
     point_in_control 1014 3
+    rnd 2
+    if ((REPLY)) && [[ $info == open ]]; then
+        point_x=$link_x point_y=$link_y what="format $link of the colour information"
+    fi
     ask clipboard || return 0
     before=$ASK_REPLY
     clipboard_sequence || return 0
     sequence=$REPLY
-    note_action "click the copy label while the clipboard is held open ($mode)"
+    note_action "click $what while the clipboard is held open ($mode)"
     if ! ask hold-clipboard 1000; then
         log "note: the clipboard could not be held: $REASON"
         return 0
@@ -987,11 +1116,11 @@ action_copy_busy() {
     if ! ask hold-wait; then
         fail "the helper lost its hold on the clipboard: $REASON"
     elif ! clipboard_holds "$before"; then
-        fail "a copy onto a busy clipboard changed it from '${before:0:40}': $REASON"
+        fail "a copy by $what onto a busy clipboard changed it from '${before:0:40}': $REASON"
     elif clipboard_changed "$sequence"; then
-        fail "a copy onto a busy clipboard left its text but changed it (sequence $sequence -> $REPLY)"
+        fail "a copy by $what onto a busy clipboard left its text but changed it (sequence $sequence -> $REPLY)"
     else
-        pass "a copy onto a busy clipboard leaves it as it was"
+        pass "a copy by $what onto a busy clipboard leaves it as it was"
     fi
 }
 
@@ -1034,6 +1163,7 @@ action_drag_window() {
         log "note: the magnifier covers the picker; it is opened again beside it"
         magnifier_from_menu closed && magnifier_from_menu open || true
     fi
+    clear_info
 }
 
 magnifier_covers_picker() {
@@ -1096,23 +1226,25 @@ action_root() {
 
 # Weights of the actions, out of 100.
 readonly kActions=(
-    "13 action_point"
+    "11 action_point"
     "3 action_root"
     "8 action_enter"
-    "11 action_type_number"
+    "10 action_type_number"
     "6 action_paste_number"
     "4 action_type_code"
     "2 action_paste_code"
-    "10 action_scroll_arrow"
+    "8 action_scroll_arrow"
     "3 action_scroll_hold"
-    "7 action_scroll_trough"
-    "7 action_thumb_drag"
+    "6 action_scroll_trough"
+    "6 action_thumb_drag"
     "6 action_copy"
     "2 action_copy_busy"
     "4 action_drag_window"
     "4 action_tab"
     "5 action_hover"
     "2 action_magnifier"
+    "2 action_info"
+    "5 action_info_link"
     "3 action_hotkey"
 )
 
@@ -1240,6 +1372,8 @@ printf 'soak: 1000 magnifier openings and closings: rss %s -> %s MiB, private %s
     "$(mib "$T0_RSS")" "$(mib "$R_RSS")" "$(mib "$T0_PRIVATE")" "$(mib "$R_PRIVATE")" "$T0_GDI" "$R_GDI" \
     "$T0_USER" "$R_USER" "$T0_HANDLES" "$R_HANDLES"
 magnifier_from_menu open || e2e_abort "the magnifier does not open from the window menu"
+info_from_menu open || e2e_abort "the colour information does not open from the window menu"
+read_layout TintavoColourInfo
 
 start_us=$(e2e_now_us)
 end_us=$((start_us + duration * 1000000))

@@ -33,10 +33,16 @@
 //                     process open it meanwhile, as none of them passes a window; the picker
 //                     passes its own and finds it busy)
 //   hold-wait         answers once that thread has closed the clipboard again
-//   magnifier         "open" and the magnifier window's frame: left, top, right, bottom; or "closed"
-//   toggle-magnifier N
-//                     opens or closes the magnifier N times (1..200) as its item in the window
-//                     menu does, and answers as "magnifier" does
+//   magnifier         "open", the magnifier window's frame (left, top, right, bottom) and its
+//                     client area's left and top on the screen; or "closed"
+//   info              the same of the colour information window
+//   info-text ID      the text of the colour information's line ID
+//   menu-popup        "open" while a popup menu is shown, such as the window menu, else an error:
+//                     answered at once, where a new probe can take seconds to start on a busy
+//                     machine
+//   toggle-magnifier N, toggle-info N
+//                     opens or closes the window N times (1..200) as its item in the window menu
+//                     does, and answers as "magnifier" or "info" does
 //   accessible        as a screen reader reads them, the name and the value of the three number
 //                     boxes, the three scroll bars, the code box and the swatch, in that order
 #include <windows.h>
@@ -66,8 +72,11 @@ using namespace tintavo::remote;
 
 constexpr wchar_t kPatchesClass[] = L"TintavoSoakPatches";
 constexpr wchar_t kMagnifierClass[] = L"TintavoMagnifier";
-// The magnifier's item in the picker's window menu, as WM_SYSCOMMAND carries it.
+constexpr wchar_t kColourInfoClass[] = L"TintavoColourInfo";
+// The items of the magnifier and the colour information in the picker's window menu, as
+// WM_SYSCOMMAND carries them.
 constexpr WPARAM kMagnifierCommand = 0x0010;
+constexpr WPARAM kColourInfoCommand = 0x0040;
 constexpr ULONGLONG kWatchdogMilliseconds = 5000;
 
 constexpr int kSwatchId = 1001;
@@ -594,35 +603,69 @@ bool HoldWait(Fields& fields, std::wstring& error) {
     return true;
 }
 
-bool Magnifier(Fields& fields) {
-    const HWND magnifier = FindWindowW(kMagnifierClass, nullptr);
-    if (magnifier == nullptr || !IsWindowVisible(magnifier)) {
+bool ToolWindow(const wchar_t* windowClass, Fields& fields) {
+    const HWND window = FindWindowW(windowClass, nullptr);
+    if (window == nullptr || !IsWindowVisible(window)) {
         fields.push_back(L"closed");
         return true;
     }
     RECT frame{};
-    GetWindowRect(magnifier, &frame);
-    fields.insert(fields.end(), {L"open", Number(frame.left), Number(frame.top), Number(frame.right), Number(frame.bottom)});
+    GetWindowRect(window, &frame);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    fields.push_back(L"open");
+    for (const long value : {frame.left, frame.top, frame.right, frame.bottom, client.x, client.y}) {
+        fields.push_back(Number(value));
+    }
     return true;
 }
 
-bool ToggleMagnifier(const std::vector<std::string>& args, Fields& fields, std::wstring& error) {
+bool MenuPopup(Fields& fields, std::wstring& error) {
+    HWND popup = nullptr;
+    while ((popup = FindWindowExW(nullptr, popup, L"#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(popup)) {
+            fields.push_back(L"open");
+            return true;
+        }
+    }
+    error = L"no popup menu open";
+    return false;
+}
+
+bool InfoText(const std::vector<std::string>& args, Fields& fields, std::wstring& error) {
+    long id = 0;
+    if (args.size() != 2 || !ParseLong(args[1], id)) {
+        error = L"usage: info-text ID";
+        return false;
+    }
+    const HWND window = FindWindowW(kColourInfoClass, nullptr);
+    std::wstring text;
+    if (window == nullptr || !ReadText(GetDlgItem(window, static_cast<int>(id)), text)) {
+        error = L"no such line of the colour information";
+        return false;
+    }
+    fields.push_back(Escaped(text));
+    return true;
+}
+
+bool ToggleWindow(const std::vector<std::string>& args, WPARAM command, const wchar_t* windowClass, Fields& fields,
+                  std::wstring& error) {
     long times = 0;
     if (args.size() != 2 || !ParseLong(args[1], times) || times < 1 || times > 200) {
-        error = L"usage: toggle-magnifier N (1..200)";
+        error = L"usage: " + FromUtf8(args[0]) + L" N (1..200)";
         return false;
     }
     const HWND form = FindForm(error);
     if (form == nullptr) return false;
     for (long i = 0; i < times; ++i) {
         DWORD_PTR result = 0;
-        if (!SendMessageTimeoutW(form, WM_SYSCOMMAND, kMagnifierCommand, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+        if (!SendMessageTimeoutW(form, WM_SYSCOMMAND, command, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
                                  kMessageTimeoutMilliseconds, &result)) {
             error = L"the window does not answer";
             return false;
         }
     }
-    return Magnifier(fields);
+    return ToolWindow(windowClass, fields);
 }
 
 IAccessible* AccessibleOf(HWND control) {
@@ -697,8 +740,12 @@ bool Answer(const std::vector<std::string>& args, Fields& fields, std::wstring& 
     if (command == "clipboard-sequence" && args.size() == 1) return ClipboardSequence(fields);
     if (command == "hold-clipboard") return HoldClipboard(args, fields, error);
     if (command == "hold-wait" && args.size() == 1) return HoldWait(fields, error);
-    if (command == "magnifier" && args.size() == 1) return Magnifier(fields);
-    if (command == "toggle-magnifier") return ToggleMagnifier(args, fields, error);
+    if (command == "magnifier" && args.size() == 1) return ToolWindow(kMagnifierClass, fields);
+    if (command == "info" && args.size() == 1) return ToolWindow(kColourInfoClass, fields);
+    if (command == "info-text") return InfoText(args, fields, error);
+    if (command == "menu-popup" && args.size() == 1) return MenuPopup(fields, error);
+    if (command == "toggle-magnifier") return ToggleWindow(args, kMagnifierCommand, kMagnifierClass, fields, error);
+    if (command == "toggle-info") return ToggleWindow(args, kColourInfoCommand, kColourInfoClass, fields, error);
     if (command == "accessible" && args.size() == 1) return Accessible(fields, error);
     error = L"unknown command";
     return false;
