@@ -239,10 +239,14 @@ bool SetSwitch(const TickFixture& fixture, const MenuSwitch& item, bool on) {
         ::SendMessageW(fixture.form, WM_SYSCOMMAND, on ? item.command : win32::WindowMenu::kFirstSampleAreaCommand, 0);
         return true;
     }
-    const bool isOpen = ::FindWindowW(item.className, nullptr) != nullptr;
-    if (isOpen != on) ::SendMessageW(fixture.form, WM_SYSCOMMAND, item.command, 0);
+    // A closed window may be only hidden.
+    const auto isOpen = [&item] {
+        const HWND window = ::FindWindowW(item.className, nullptr);
+        return window && ::IsWindowVisible(window);
+    };
+    if (isOpen() != on) ::SendMessageW(fixture.form, WM_SYSCOMMAND, item.command, 0);
     fixture.Pump();
-    return (::FindWindowW(item.className, nullptr) != nullptr) == on;
+    return isOpen() == on;
 }
 
 struct WindowTicks {

@@ -2,7 +2,8 @@
 # The colour information window under Wine: Alt+Space, I opens it beside the picker without
 # taking the keyboard focus; it names the sampled colour and judges its contrast against the
 # reference, as it shows and as a screen reader hears it; a click on "この色を基準にする" makes
-# the held colour the reference, a click on a format copies it, and Alt+Space, I closes it.
+# the held colour the reference, a click on a format copies it, Alt+Space, I closes it, and
+# opened again it shows the colour of now.
 # Usage: colour_info_test.sh [TINTAVO_EXE [PROBE_EXE]]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -79,6 +80,12 @@ check_colour "#1E90FF" "dodgerblue" "3.23:1" "× 大きな文字 ○"
 check_reference_and_copy
 e2e_window_menu i || e2e_fail "Alt+Space opens the window menu"
 wait_until 5 eval '! info window' && e2e_pass "Alt+Space, I closes the window" || e2e_fail "the window stays open"
+# Reopened, it shows the colour sampled while it was closed.
+show_and_sample "#1E90FF"
+e2e_window_menu i || e2e_fail "Alt+Space opens the window menu"
+assert_eventually_eq "reopened, it names the colour of now" 5 "名前  dodgerblue" info text $kName
+info close || e2e_fail "the probe closes the window as its close box does"
+wait_until 5 eval '! info window' && e2e_pass "its close box closes it" || e2e_fail "the window stays open"
 e2e_assert_alive "after the colour information"
 e2e_stop_tintavo
 e2e_finish

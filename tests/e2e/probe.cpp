@@ -135,8 +135,11 @@ RECT RectInParent(HWND child) {
 // The window the commands read: the picker, or another of its windows named by --window.
 const wchar_t* gWindowClass = kFormClass;
 
+// The picker's other windows count only while shown: closed, they may be only hidden.
 HWND FindForm() {
-    return FindWindowW(gWindowClass, nullptr);
+    const HWND window = FindWindowW(gWindowClass, nullptr);
+    if (gWindowClass != kFormClass && window && !IsWindowVisible(window)) return nullptr;
+    return window;
 }
 
 bool ParseNumber(const wchar_t* text, long& value) {

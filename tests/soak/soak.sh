@@ -4,11 +4,11 @@
 # the clipboard is held open), points at screen areas of known colours, closes and reopens the
 # magnifier and the colour information, clicks the colour information's links (a format also
 # while the clipboard is held open) and holds or resumes with Ctrl+Alt+Enter from another
-# program. The magnifier is opened and closed a thousand times before the run; both windows are
-# open during it but for those closings. Every second the picker is checked from outside; its
-# memory, GDI objects, windows and kernel handles are recorded at the start, every minute and at
-# the end. The last line gives the figures; the status is 1 if a check failed, the picker died,
-# or a count grew beyond its margin.
+# program. The magnifier and the colour information are each opened and closed a thousand times
+# before the run; both windows are open during it but for those closings. Every second the
+# picker is checked from outside; its memory, GDI objects, windows and kernel handles are
+# recorded at the start, every minute and at the end. The last line gives the figures; the
+# status is 1 if a check failed, the picker died, or a count grew beyond its margin.
 #
 # Usage: soak.sh [SECONDS [TINTAVO_EXE [PROBE_EXE [SOAK_HELPER_EXE]]]]
 #        SOAK_SEED=N repeats the sequence of actions of the run that printed that seed.
@@ -1349,28 +1349,34 @@ if ! wait_until 5 fresh sampling_agrees; then
     e2e_abort "the picker does not sample the patch under the pointer: $REASON"
 fi
 
-# A thousand openings and closings of the magnifier must leave the resources as they were.
-# First a reading of the resources, whose first time grows the picker's memory under Wine by
-# about 1.5 MiB once, one opening with a paint and a hundred quick ones.
+# A thousand openings and closings of a window must leave the resources as they were. First a
+# reading of the resources, whose first time grows the picker's memory under Wine by about
+# 1.5 MiB once, one opening with a paint and a hundred quick ones.
+thousand_openings() {
+    local name=$1 toggle=$2
+    ask "$toggle" 1 || e2e_abort "the $name cannot be opened: $REASON"
+    sleep 1
+    ask "$toggle" 1 || e2e_abort "the $name cannot be closed: $REASON"
+    ask "$toggle" 100 || e2e_abort "the $name cannot be toggled: $REASON"
+    sample_resources "before 1000 $name openings and closings" || e2e_abort "resources cannot be read"
+    T0_RSS=$R_RSS T0_PRIVATE=$R_PRIVATE T0_GDI=$R_GDI T0_USER=$R_USER T0_HANDLES=$R_HANDLES
+    for ((batch = 0; batch < 10; batch++)); do
+        ask "$toggle" 100 || fail "toggling the $name: $REASON"
+    done
+    sample_resources "after 1000 $name openings and closings" || true
+    grew "rss over 1000 $name openings and closings" "$T0_RSS" "$R_RSS" "$kRssMarginKib" " KiB"
+    grew "private memory over them" "$T0_PRIVATE" "$R_PRIVATE" "$kPrivateMarginKib" " KiB"
+    grew "GDI objects over them" "$T0_GDI" "$R_GDI" "$kGdiMargin" ""
+    grew "USER objects over them" "$T0_USER" "$R_USER" "$kUserMargin" ""
+    grew "kernel handles over them" "$T0_HANDLES" "$R_HANDLES" "$kHandleMargin" ""
+    printf 'soak: 1000 %s openings and closings: rss %s -> %s MiB, private %s -> %s MiB, gdi %s -> %s, user %s -> %s, handles %s -> %s\n' \
+        "$name" "$(mib "$T0_RSS")" "$(mib "$R_RSS")" "$(mib "$T0_PRIVATE")" "$(mib "$R_PRIVATE")" "$T0_GDI" "$R_GDI" \
+        "$T0_USER" "$R_USER" "$T0_HANDLES" "$R_HANDLES"
+}
+
 read_resources || e2e_abort "resources cannot be read"
-ask toggle-magnifier 1 || e2e_abort "the magnifier cannot be opened: $REASON"
-sleep 1
-ask toggle-magnifier 1 || e2e_abort "the magnifier cannot be closed: $REASON"
-ask toggle-magnifier 100 || e2e_abort "the magnifier cannot be toggled: $REASON"
-sample_resources "before 1000 magnifier openings and closings" || e2e_abort "resources cannot be read"
-T0_RSS=$R_RSS T0_PRIVATE=$R_PRIVATE T0_GDI=$R_GDI T0_USER=$R_USER T0_HANDLES=$R_HANDLES
-for ((batch = 0; batch < 10; batch++)); do
-    ask toggle-magnifier 100 || fail "toggling the magnifier: $REASON"
-done
-sample_resources "after 1000 magnifier openings and closings" || true
-grew "rss over 1000 magnifier openings and closings" "$T0_RSS" "$R_RSS" "$kRssMarginKib" " KiB"
-grew "private memory over them" "$T0_PRIVATE" "$R_PRIVATE" "$kPrivateMarginKib" " KiB"
-grew "GDI objects over them" "$T0_GDI" "$R_GDI" "$kGdiMargin" ""
-grew "USER objects over them" "$T0_USER" "$R_USER" "$kUserMargin" ""
-grew "kernel handles over them" "$T0_HANDLES" "$R_HANDLES" "$kHandleMargin" ""
-printf 'soak: 1000 magnifier openings and closings: rss %s -> %s MiB, private %s -> %s MiB, gdi %s -> %s, user %s -> %s, handles %s -> %s\n' \
-    "$(mib "$T0_RSS")" "$(mib "$R_RSS")" "$(mib "$T0_PRIVATE")" "$(mib "$R_PRIVATE")" "$T0_GDI" "$R_GDI" \
-    "$T0_USER" "$R_USER" "$T0_HANDLES" "$R_HANDLES"
+thousand_openings magnifier toggle-magnifier
+thousand_openings "colour information" toggle-info
 magnifier_from_menu open || e2e_abort "the magnifier does not open from the window menu"
 info_from_menu open || e2e_abort "the colour information does not open from the window menu"
 read_layout TintavoColourInfo

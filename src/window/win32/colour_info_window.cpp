@@ -99,29 +99,36 @@ void ColourInfoWindow::RegisterClass(HINSTANCE instance) {
     ::RegisterClassExW(&windowClass);
 }
 
-ColourInfoWindow::ColourInfoWindow(ColourInfo& info, HINSTANCE instance, HWND owner,
-                                   std::optional<PixelRect> magnifier)
-    : info_(info), owner_(owner) {
-    info_.ShowAll();
-    const auto placeAt = [owner, &magnifier](int atDpi) {
-        const SIZE size = WindowSizeFor(atDpi);
-        return PlaceColourInfo(FrameOf(owner), magnifier, size.cx, size.cy, WorkAreaOf(owner));
-    };
-    dpi_ = static_cast<int>(::GetDpiForWindow(owner));
-    PixelRect place = placeAt(dpi_);
-    ::CreateWindowExW(kWindowExStyle, kClassName, L"色の情報", kWindowStyle, place.x, place.y, place.width,
-                      place.height, owner, nullptr, instance, this);
+ColourInfoWindow::ColourInfoWindow(ColourInfo& info, HINSTANCE instance, HWND owner) : info_(info), owner_(owner) {
+    const SIZE size = WindowSizeFor(static_cast<int>(::GetDpiForWindow(owner)));
+    ::CreateWindowExW(kWindowExStyle, kClassName, L"色の情報", kWindowStyle, 0, 0, size.cx, size.cy, owner, nullptr,
+                      instance, this);
     if (!hwnd_) return;
-    // Placed on a monitor of another DPI than the picker's, it takes that monitor's size.
-    const int dpi = static_cast<int>(::GetDpiForWindow(hwnd_));
-    if (dpi != dpi_) {
-        dpi_ = dpi;
-        place = placeAt(dpi_);
-    }
     CreateLines();
-    ApplyDpi(dpi_);
+    ApplyDpi(static_cast<int>(::GetDpiForWindow(hwnd_)));
     info_.ReferenceChanged.Handle([this] { ::InvalidateRect(hwnd_, nullptr, FALSE); });
+}
+
+void ColourInfoWindow::Open(std::optional<PixelRect> magnifier) {
+    if (!hwnd_ || IsOpen()) return;
+    info_.ShowAll();
+    const auto placeAt = [this, &magnifier](int atDpi) {
+        const SIZE size = WindowSizeFor(atDpi);
+        return PlaceColourInfo(FrameOf(owner_), magnifier, size.cx, size.cy, WorkAreaOf(owner_));
+    };
+    // Placed first at the picker's DPI; landed on a monitor of another DPI, it takes that
+    // monitor's size, placed again.
+    const int ownerDpi = static_cast<int>(::GetDpiForWindow(owner_));
+    PixelRect place = placeAt(ownerDpi);
+    ::SetWindowPos(hwnd_, nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int dpi = static_cast<int>(::GetDpiForWindow(hwnd_));
+    if (dpi != ownerDpi) place = placeAt(dpi);
+    if (dpi != dpi_) ApplyDpi(dpi);
     ::SetWindowPos(hwnd_, HWND_TOPMOST, place.x, place.y, place.width, place.height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void ColourInfoWindow::Close() {
+    if (IsOpen()) ::ShowWindow(hwnd_, SW_HIDE);
 }
 
 ColourInfoWindow::~ColourInfoWindow() {

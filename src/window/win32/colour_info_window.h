@@ -14,7 +14,8 @@ namespace tintavo::win32 {
 
 // The colour information's own window beside the picker: a small tool window, always on top,
 // that never takes the activation, one line of text or link a line, in the picker's fonts at
-// the DPI of its monitor. Lives from opening to closing; its close box asks the owner to end it.
+// the DPI of its monitor. Made on the first opening and then only shown and hidden, so that
+// opening it again makes no new controls; its close box asks the owner to hide it.
 class ColourInfoWindow {
 public:
     static constexpr wchar_t kClassName[] = L"TintavoColourInfo";
@@ -23,14 +24,21 @@ public:
 
     static void RegisterClass(HINSTANCE instance);
 
-    // Opens the window beside its owner, the picker, clear of the magnifier's frame if it is open.
-    ColourInfoWindow(ColourInfo& info, HINSTANCE instance, HWND owner, std::optional<PixelRect> magnifier);
+    // Makes the window, hidden, for its owner, the picker.
+    ColourInfoWindow(ColourInfo& info, HINSTANCE instance, HWND owner);
     ~ColourInfoWindow();
     ColourInfoWindow(const ColourInfoWindow&) = delete;
     ColourInfoWindow& operator=(const ColourInfoWindow&) = delete;
 
+    // Shows the window beside its owner, clear of the magnifier's frame if that is open.
+    void Open(std::optional<PixelRect> magnifier);
+    void Close();
+    bool IsOpen() const { return hwnd_ && ::IsWindowVisible(hwnd_); }
+
     // After a message that may have changed the swatch's colour.
-    void AfterChange() { info_.Update(); }
+    void AfterChange() {
+        if (IsOpen()) info_.Update();
+    }
 
 private:
     class LineAccessibility;

@@ -386,18 +386,19 @@ void FormWindow::ToggleMagnifier() {
 }
 
 void FormWindow::OnColourInfoClosed() {
-    if (colourInfoWindow_) ToggleColourInfo();
+    if (colourInfoWindow_ && colourInfoWindow_->IsOpen()) ToggleColourInfo();
 }
 
 void FormWindow::ToggleColourInfo() {
-    if (colourInfoWindow_) {
-        colourInfoWindow_.reset();
+    if (!colourInfoWindow_) colourInfoWindow_ = std::make_unique<ColourInfoWindow>(*colourInfo_, instance_, hwnd_);
+    if (colourInfoWindow_->IsOpen()) {
+        colourInfoWindow_->Close();
     } else {
         std::optional<PixelRect> magnifierFrame;
         if (magnifier_ && magnifier_->hwnd()) magnifierFrame = FrameOf(magnifier_->hwnd());
-        colourInfoWindow_ = std::make_unique<ColourInfoWindow>(*colourInfo_, instance_, hwnd_, magnifierFrame);
+        colourInfoWindow_->Open(magnifierFrame);
     }
-    windowMenu_->CheckColourInfo(colourInfoWindow_ != nullptr);
+    windowMenu_->CheckColourInfo(colourInfoWindow_->IsOpen());
 }
 
 void FormWindow::OnDestroy() {
