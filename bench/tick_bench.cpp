@@ -141,8 +141,8 @@ TickSamples TimeTicks(const TickFixture& fixture, ScreenPixel& pixel, const Stan
     return samples;
 }
 
-// Changing ticks with the keyboard focus in a red number box, as the picker has it from its
-// start, where each write also moves the box's caret: the picker's with the focus in its box,
+// Changing ticks with the keyboard focus in a red number box, where each write also moves the
+// box's caret: the picker's with the focus in its box,
 // then the reference dressed as the picker's with the focus in its own, in alternating blocks.
 struct FocusedTicks {
     TickSamples picker;
