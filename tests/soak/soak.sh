@@ -243,13 +243,18 @@ patch_colours=()
 magnifier=closed
 mag_left=0 mag_top=0 mag_right=0 mag_bottom=0
 
-read_magnifier() {
-    ask magnifier || return 1
+# read_window magnifier|info PREFIX: open or closed, and while open its frame and its client
+# area's corner on the screen: PREFIX_left, _top, _right, _bottom, _client_x and _client_y.
+read_window() {
+    ask "$1" || return 1
     e2e_split_tabs "$ASK_REPLY"
-    magnifier=${E2E_FIELDS[0]}
-    if [[ $magnifier == open ]]; then
-        mag_left=${E2E_FIELDS[1]} mag_top=${E2E_FIELDS[2]} mag_right=${E2E_FIELDS[3]} mag_bottom=${E2E_FIELDS[4]}
-    fi
+    printf -v "$1" '%s' "${E2E_FIELDS[0]}"
+    [[ ${E2E_FIELDS[0]} == open ]] || return 0
+    read -r "$2_left" "$2_top" "$2_right" "$2_bottom" "$2_client_x" "$2_client_y" <<<"${E2E_FIELDS[*]:1:6}"
+}
+
+read_magnifier() {
+    read_window magnifier mag
 }
 
 # window_is magnifier|info STATE: the window is open or closed.
@@ -264,12 +269,7 @@ info=closed
 info_left=0 info_top=0 info_right=0 info_bottom=0 info_client_x=0 info_client_y=0
 
 read_info() {
-    ask info || return 1
-    e2e_split_tabs "$ASK_REPLY"
-    info=${E2E_FIELDS[0]}
-    if [[ $info == open ]]; then
-        read -r info_left info_top info_right info_bottom info_client_x info_client_y <<<"${E2E_FIELDS[*]:1:6}"
-    fi
+    read_window info info
 }
 
 # covered_by_info LEFT TOP RIGHT BOTTOM: the colour information overlaps that frame.
@@ -561,6 +561,15 @@ grew() {
     else
         pass "$what stayed within $margin$unit of the baseline ($from -> $to)"
     fi
+}
+
+# grew_since_baseline SUFFIX: each resource now (R_*) against its baseline (B_*).
+grew_since_baseline() {
+    grew "rss$1" "$B_RSS" "$R_RSS" "$kRssMarginKib" " KiB"
+    grew "private memory$1" "$B_PRIVATE" "$R_PRIVATE" "$kPrivateMarginKib" " KiB"
+    grew "GDI objects$1" "$B_GDI" "$R_GDI" "$kGdiMargin" ""
+    grew "USER objects$1" "$B_USER" "$R_USER" "$kUserMargin" ""
+    grew "kernel handles$1" "$B_HANDLES" "$R_HANDLES" "$kHandleMargin" ""
 }
 
 mib() {
@@ -1094,14 +1103,12 @@ action_copy() {
 # what it had once the hold ends.
 action_copy_busy() {
     local before sequence what="the copy label"
-    rnd 14
-    local link=$((kFirstFormatLink + REPLY))
-    point_in_info_line "$link"
-    local link_x=$point_x link_y=$point_y
     point_in_control 1014 3
     rnd 2
     if ((REPLY)) && [[ $info == open ]]; then
-        point_x=$link_x point_y=$link_y what="format $link of the colour information"
+        rnd 14
+        point_in_info_line $((kFirstFormatLink + REPLY))
+        what="format $((kFirstFormatLink + REPLY)) of the colour information"
     fi
     ask clipboard || return 0
     before=$ASK_REPLY
@@ -1359,19 +1366,15 @@ thousand_openings() {
     ask "$toggle" 1 || e2e_abort "the $name cannot be closed: $REASON"
     ask "$toggle" 100 || e2e_abort "the $name cannot be toggled: $REASON"
     sample_resources "before 1000 $name openings and closings" || e2e_abort "resources cannot be read"
-    T0_RSS=$R_RSS T0_PRIVATE=$R_PRIVATE T0_GDI=$R_GDI T0_USER=$R_USER T0_HANDLES=$R_HANDLES
+    B_RSS=$R_RSS B_PRIVATE=$R_PRIVATE B_GDI=$R_GDI B_USER=$R_USER B_HANDLES=$R_HANDLES
     for ((batch = 0; batch < 10; batch++)); do
         ask "$toggle" 100 || fail "toggling the $name: $REASON"
     done
     sample_resources "after 1000 $name openings and closings" || true
-    grew "rss over 1000 $name openings and closings" "$T0_RSS" "$R_RSS" "$kRssMarginKib" " KiB"
-    grew "private memory over them" "$T0_PRIVATE" "$R_PRIVATE" "$kPrivateMarginKib" " KiB"
-    grew "GDI objects over them" "$T0_GDI" "$R_GDI" "$kGdiMargin" ""
-    grew "USER objects over them" "$T0_USER" "$R_USER" "$kUserMargin" ""
-    grew "kernel handles over them" "$T0_HANDLES" "$R_HANDLES" "$kHandleMargin" ""
+    grew_since_baseline " over 1000 $name openings and closings"
     printf 'soak: 1000 %s openings and closings: rss %s -> %s MiB, private %s -> %s MiB, gdi %s -> %s, user %s -> %s, handles %s -> %s\n' \
-        "$name" "$(mib "$T0_RSS")" "$(mib "$R_RSS")" "$(mib "$T0_PRIVATE")" "$(mib "$R_PRIVATE")" "$T0_GDI" "$R_GDI" \
-        "$T0_USER" "$R_USER" "$T0_HANDLES" "$R_HANDLES"
+        "$name" "$(mib "$B_RSS")" "$(mib "$R_RSS")" "$(mib "$B_PRIVATE")" "$(mib "$R_PRIVATE")" "$B_GDI" "$R_GDI" \
+        "$B_USER" "$R_USER" "$B_HANDLES" "$R_HANDLES"
 }
 
 read_resources || e2e_abort "resources cannot be read"
@@ -1433,11 +1436,7 @@ status=0
 if ((!baseline_taken)); then
     B_RSS=$S0_RSS B_PRIVATE=$S0_PRIVATE B_GDI=$S0_GDI B_USER=$S0_USER B_HANDLES=$S0_HANDLES
 fi
-grew rss "$B_RSS" "$R_RSS" "$kRssMarginKib" " KiB"
-grew "private memory" "$B_PRIVATE" "$R_PRIVATE" "$kPrivateMarginKib" " KiB"
-grew "GDI objects" "$B_GDI" "$R_GDI" "$kGdiMargin" ""
-grew "USER objects" "$B_USER" "$R_USER" "$kUserMargin" ""
-grew "kernel handles" "$B_HANDLES" "$R_HANDLES" "$kHandleMargin" ""
+grew_since_baseline ""
 if ((scene_mismatches > 0)); then
     printf 'soak: note: %d times the screen under the pointer differed from the painted scene\n' "$scene_mismatches"
 fi

@@ -166,7 +166,7 @@ void FormWindow::Create(HINSTANCE instance) {
         std::make_unique<FormAccessibility>(*form_, colourMenus_->Copied, children_->All(), children_->label5);
     ApplyDpi(dpi_);
     holdHotkey_ = std::make_unique<HoldHotkey>(platform_.Api(), *form_);
-    windowMenu_ = std::make_unique<WindowMenu>(hwnd_, *colourMenus_, !holdHotkey_->Registered());
+    windowMenu_ = std::make_unique<WindowMenu>(hwnd_, *colourMenus_, sampling_, !holdHotkey_->Registered());
 
     form_->Form_Load();
     // The swatch is first in the tab order, so the keyboard starts on the colour.
@@ -337,7 +337,6 @@ bool FormWindow::OnMenuCommand(WPARAM command) {
     }
     if (const int side = WindowMenu::SampleSideOf(command)) {
         sampling_.SetSampleSide(side);
-        windowMenu_->MarkSampleSide(side);
         if (magnifier_) magnifier_->FrameSide(side);
         return true;
     }

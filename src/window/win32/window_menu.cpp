@@ -54,14 +54,18 @@ bool IsColourSquare(UINT type, UINT id) {
 
 }  // namespace
 
-WindowMenu::WindowMenu(HWND window, ColourMenus& colours, bool hotkeyTaken)
-    : menu_(::GetSystemMenu(window, FALSE)), colours_(colours), hotkeyTaken_(hotkeyTaken) {
+WindowMenu::WindowMenu(HWND window, ColourMenus& colours, const SamplingPlatform& sampling, bool hotkeyTaken)
+    : menu_(::GetSystemMenu(window, FALSE)), colours_(colours), sampling_(sampling), hotkeyTaken_(hotkeyTaken) {
     ::AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
     AppendAdditions(menu_);
 }
 
 void WindowMenu::AppendAdditions(HMENU menu) const {
-    const auto checked = [](bool open) -> UINT { return MF_STRING | (open ? MF_CHECKED : MF_UNCHECKED); };
+    // Checked as the window menu's own item is; unchecked while the window menu is being made.
+    const auto checked = [this](UINT command) -> UINT {
+        const UINT state = ::GetMenuState(menu_, command, MF_BYCOMMAND);
+        return MF_STRING | (state != static_cast<UINT>(-1) && (state & MF_CHECKED) ? MF_CHECKED : MF_UNCHECKED);
+    };
     // A menu owns its submenus from here on and destroys them with itself.
     const auto submenu = [](Submenu kind) {
         const HMENU popup = ::CreatePopupMenu();
@@ -72,8 +76,8 @@ void WindowMenu::AppendAdditions(HMENU menu) const {
         ::SetMenuInfo(popup, &info);
         return reinterpret_cast<UINT_PTR>(popup);
     };
-    ::AppendMenuW(menu, checked(magnifierOpen_), kMagnifierCommand, L"拡大鏡(&Z)");
-    ::AppendMenuW(menu, checked(colourInfoOpen_), kColourInfoCommand, L"色の情報(&I)");
+    ::AppendMenuW(menu, checked(kMagnifierCommand), kMagnifierCommand, L"拡大鏡(&Z)");
+    ::AppendMenuW(menu, checked(kColourInfoCommand), kColourInfoCommand, L"色の情報(&I)");
     ::AppendMenuW(menu, MF_POPUP, submenu(Submenu::kSampleArea), L"サンプル範囲(&P)");
     ::AppendMenuW(menu, MF_POPUP, submenu(Submenu::kFormats), L"形式を選んでコピー(&F)");
     ::AppendMenuW(menu, MF_POPUP, submenu(Submenu::kRecent), L"最近の色(&H)");
@@ -83,12 +87,10 @@ void WindowMenu::AppendAdditions(HMENU menu) const {
 }
 
 void WindowMenu::CheckMagnifier(bool open) {
-    magnifierOpen_ = open;
     ::CheckMenuItem(menu_, kMagnifierCommand, MF_BYCOMMAND | (open ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void WindowMenu::CheckColourInfo(bool open) {
-    colourInfoOpen_ = open;
     ::CheckMenuItem(menu_, kColourInfoCommand, MF_BYCOMMAND | (open ? MF_CHECKED : MF_UNCHECKED));
 }
 
@@ -154,7 +156,7 @@ void WindowMenu::FillSampleArea(HMENU menu) const {
         item.cbSize = sizeof(item);
         item.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE | MIIM_STATE;
         item.fType = MFT_RADIOCHECK;
-        item.fState = kSampleSides[i] == sampleSide_ ? MFS_CHECKED : MFS_UNCHECKED;
+        item.fState = kSampleSides[i] == sampling_.SampleSide() ? MFS_CHECKED : MFS_UNCHECKED;
         item.wID = static_cast<UINT>(kFirstSampleAreaCommand + i * kCommandStep);
         item.dwTypeData = const_cast<wchar_t*>(kSampleAreaItems[i]);
         ::InsertMenuItemW(menu, static_cast<UINT>(i), TRUE, &item);

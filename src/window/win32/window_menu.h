@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/sampling_platform.h"
 #include "window/colour_menus.h"
 
 namespace tintavo::win32 {
@@ -24,7 +25,8 @@ public:
     static constexpr UINT kFirstSampleAreaCommand = 0x0400;
     static constexpr UINT kCommandStep = 0x0010;
 
-    WindowMenu(HWND window, ColourMenus& colours, bool hotkeyTaken);
+    // The sample area's radio mark follows the side the sampling takes.
+    WindowMenu(HWND window, ColourMenus& colours, const SamplingPlatform& sampling, bool hotkeyTaken);
 
     static bool IsMagnifierCommand(WPARAM command) { return (command & 0xFFF0) == kMagnifierCommand; }
     static bool IsColourInfoCommand(WPARAM command) { return (command & 0xFFF0) == kColourInfoCommand; }
@@ -32,8 +34,6 @@ public:
     void CheckColourInfo(bool open);
     // The side of the area that a sample-area item chooses, or 0 for any other command.
     static int SampleSideOf(WPARAM command);
-    // The radio mark of the sample area, set as the side changes.
-    void MarkSampleSide(int side) { sampleSide_ = side; }
 
     // Shows the same additions as a menu of their own at a screen point, as a right click on
     // the picker asks; the command chosen, or 0 when the menu was closed without a choice.
@@ -62,10 +62,8 @@ private:
 
     HMENU menu_ = nullptr;
     ColourMenus& colours_;
+    const SamplingPlatform& sampling_;
     bool hotkeyTaken_;
-    bool magnifierOpen_ = false;
-    bool colourInfoOpen_ = false;
-    int sampleSide_ = 1;
 };
 
 }  // namespace tintavo::win32
